@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include "clone/task.h"
+#include "platform/qt/qt_timer_service.h"
+
+namespace {
+
+// One application object for the whole test program, as the GUI has.
+void EnsureApplication() {
+    if (QCoreApplication::instance() != nullptr) return;
+    static int argc = 1;
+    static char name[] = "test_qt";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+}
+
+// Runs the event loop until done() holds or ten seconds pass; returns done().
+template <typename Done>
+bool RunEventsUntil(Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    return done();
+}
+
+TEST(QtTask, RunsOnTheEventLoopAndNeverReentersDuringANestedLoop) {
+    EnsureApplication();
+    cmcQtTimerService timers;
+    int calls = 0;
+    int depth = 0;
+    int deepest = 0;
+    int otherCalls = 0;
+    int otherCallsDuringBox = 0;
+
+    cmcTaskPtr other = cmcTask::Create(timers);
+    other->SetCallback([&](cmcTask&) { ++otherCalls; });
+    other->SetInterval(5);
+
+    cmcTaskPtr task = cmcTask::Create(timers);
+    task->SetCallback([&](cmcTask& self) {
+        ++calls;
+        deepest = std::max(deepest, ++depth);
+        if (calls == 1) {
+            // A modal box: a nested event loop for 100 ms, in which the timers go on.
+            const int before = otherCalls;
+            QEventLoop box;
+            QTimer::singleShot(100, &box, &QEventLoop::quit);
+            box.exec();
+            otherCallsDuringBox = otherCalls - before;
+        }
+        if (calls == 3) self.SetInterval(-1);
+        --depth;
+    });
+    task->SetInterval(0);
+
+    ASSERT_TRUE(RunEventsUntil([&] { return task->IsStopped(); }));
+    EXPECT_EQ(calls, 3);
+    EXPECT_EQ(deepest, 1);
+    EXPECT_GT(otherCallsDuringBox, 0);
+}
+
+TEST(QtTask, OwnerDestroyedInsideTheCallbackLetsTheTaskFinishAndGo) {
+    EnsureApplication();
+    cmcQtTimerService timers;
+    cmcTaskPtr owner = cmcTask::Create(timers);
+    int calls = 0;
+    owner->SetCallback([&](cmcTask& self) {
+        ++calls;
+        owner.reset();
+        EXPECT_TRUE(self.IsDeletePending());
+    });
+    owner->SetInterval(1);
+    ASSERT_TRUE(RunEventsUntil([&] { return owner == nullptr; }));
+    // Give the deferred deletion its tick; the callback is not called again.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 50)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(calls, 1);
+}
+
+}  // namespace
