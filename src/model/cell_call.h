@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "model/cell_label.h"
+#include "overlay/cell_ids.h"
 
 class cmcCellCapsule;
 class cmcEngineHost;
