@@ -69,7 +69,7 @@ constexpr uint8_t kSelectRange = 0x02;  // answer: select rangeLow..rangeHigh
 // Where the sheet draws a mark.
 constexpr int32_t kMarkAfterText = 3;
 
-// Colours the engine paints with (0x00BBGGRR).
+// Colours the engine paints with (0x00BBGGRR); the decorations are drawn in grey.
 constexpr uint32_t kFixedTextColour = 0x008080;   // olive
 constexpr uint32_t kGreyedTextColour = 0xC0C0C0;  // silver
 constexpr uint32_t kDecorationColour = 0x808080;  // grey

@@ -20,7 +20,7 @@ constexpr int32_t kMmsiDigits = 9;
 // Whether a used record before this one holds the same identity.
 bool IsDuplicate(clsCellCall& call) {
     const cmcEeprom& image = call.host.WorkingImage();
-    for (int32_t row = 0; row < call.index; ++row) {
+    for (int32_t row = 0; row < call.index && row < kDscIdRows; ++row) {
         uint8_t other[kIdBytes];
         image.ReadBlock(kDscIds + kDscIdSize * row, other, kIdBytes);
         if (!IsIdEmpty(other) && std::memcmp(other, call.record.id, kIdBytes) == 0) return true;

@@ -21,8 +21,3 @@ int32_t RecordCount(clsRecordGroup group) {
     }
     return 0;
 }
-
-bool IsChannelBank(clsRecordGroup group) {
-    return group == clsRecordGroup::IntCh || group == clsRecordGroup::UsaCh ||
-           group == clsRecordGroup::CanCh;
-}

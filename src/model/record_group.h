@@ -28,8 +28,6 @@ constexpr int32_t kManOverboardWaypoint = 50;
 // Number of records in a group (0 for None).
 int32_t RecordCount(clsRecordGroup group);
 
-bool IsChannelBank(clsRecordGroup group);
-
 // A bank row at or below 350 that is not a plain channel is one of its two suffixed variants;
 // the radio runs those simplex only.
 constexpr bool IsSuffixedBankRow(int32_t row) {
