@@ -32,6 +32,10 @@ void CopyRequest(const cmcCellCapsule& capsule, clsCellCall& call) {
     call.argument = capsule.requestArgument;
     call.mode = capsule.mode;
     call.input = capsule.inputText;
+    // A dialog may hand its result in the request record it commits through.
+    if (call.mode == clsMode::kCommitted && call.input.empty() && capsule.ownerCapsule != nullptr) {
+        call.input = capsule.ownerCapsule->inputText;
+    }
     call.state = capsule.stateFlags;
     call.markPosition = capsule.markPosition;
     call.sheetFlags = capsule.sheetFlags;

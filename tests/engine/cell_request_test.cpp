@@ -95,6 +95,26 @@ TEST_F(CellRequest, ACommittedChoiceComesFromTheChosenListEntry) {
     EXPECT_EQ(commit.displayText, "P");
 }
 
+TEST_F(CellRequest, APositionDialogCommitsThroughATemporaryCell) {
+    host.SetByte(0x4160 + 4 * 20, 0xFF);  // waypoint 4 unused
+    cmcCellObj latitude = Cell("{S(%CT_Waypoint.CL_Waypt_Lat[4])}");
+    cmcCellObj result = Cell("{(%CT_Null.Flex0)}");
+    cmcCellCapsule dialog;
+    dialog.cell = &result;
+    dialog.inputText = std::string(" 35") + char(0xB0) + "41.2345'N";
+    cmcCellCapsule commit;
+    commit.cell = &latitude;
+    commit.ownerCapsule = &dialog;
+    commit.mode = clsMode::kCommitted;
+    indActiveCell context;
+    EvaluateCell(context, commit, false);
+    EXPECT_EQ(commit.displayText, std::string("35") + char(0xB0) + "41.2345'N");
+    datCh waypoint(&host.image);
+    waypoint.LoadRecord(clsRecordGroup::Waypoint, 4);
+    EXPECT_TRUE(waypoint.IsInUse());
+    EXPECT_EQ(waypoint.latitude, 35 * 600000 + 41 * 10000 + 2345);
+}
+
 TEST_F(CellRequest, MenuItemsGetTheirStateInTheCellsOptionFlags) {
     host.environ.Settings().modelType = 6;
     cmcCellObj model6 = Cell("{(%CT_Null.CL_Model[6])}Model 6");
