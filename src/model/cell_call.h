@@ -6,7 +6,7 @@
 
 #include "overlay/cell_ids.h"
 
-class cmcCellCapsule;
+struct cmcCellCapsule;
 class cmcEngineHost;
 class datCh;
 
