@@ -91,6 +91,7 @@ public:
     const uint8_t* CloneInformation() override { return info; }
     void OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) override {}
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}
+    void PaintCell(const clsCellCall&) override {}
 
     cmcEeprom image;
     NoStore store;

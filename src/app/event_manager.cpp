@@ -52,10 +52,17 @@ cmcEvAnswer::~cmcEvAnswer() {
         next = std::move(next->m_next);
 }
 
+cmcEvMan::cmcEvMan(cmcTimerService& timers) : m_task(cmcTask::Create(timers)) {
+    m_task->SetCallback([this](cmcTask&) { Tick(); });
+    m_task->SetInterval(kEvManTickMs);
+}
+
 cmcEvMan::cmcEvMan() = default;
 
 // Queued events go undelivered, listeners and answers are released with their lists.
-cmcEvMan::~cmcEvMan() = default;
+cmcEvMan::~cmcEvMan() {
+    if (m_task) m_task->SetInterval(-1);
+}
 
 void cmcEvMan::AddListener(cmcEvListener callback, void* context) {
     if (callback == nullptr) return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/event_codes.h"
+#include "clone/task.h"
 
 // The program's message bus. Controls do not call one another to announce changes: they hand a
 // numbered event to the one event manager, which passes it to every registered listener, newest
@@ -62,7 +63,11 @@ using cmcEvListener = void (*)(void* context, const cmcEvent& event);
 
 class cmcEvMan {
 public:
+    // Delivers posted events on a task of its own, every 10 ms.
+    explicit cmcEvMan(cmcTimerService& timers);
+    // Without a task: the owner calls Tick (tests that step the deliveries by hand).
     cmcEvMan();
+    // Stops the task; queued events are dropped undelivered.
     ~cmcEvMan();
     cmcEvMan(const cmcEvMan&) = delete;
     cmcEvMan& operator=(const cmcEvMan&) = delete;
@@ -87,8 +92,8 @@ public:
     void AnswerData(const void* data, int32_t length);
 
     // Delivers the events posted before this tick began, then unlinks what was delivered and,
-    // when no delivery is running, the listeners marked removed. Run every 10 ms; a tick entered
-    // again from inside its own delivery does nothing.
+    // when no delivery is running, the listeners marked removed. A tick entered again from inside
+    // its own delivery does nothing.
     void Tick();
 
 private:
@@ -115,4 +120,7 @@ private:
     bool m_ticking = false;
     cmcEvAnswer m_rootAnswer;
     cmcEvAnswer* m_currentAnswer = &m_rootAnswer;
+    cmcTaskPtr m_task;  // last: it goes first, before anything its tick uses
 };
+
+constexpr int32_t kEvManTickMs = 10;

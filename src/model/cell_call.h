@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "model/cell_label.h"
+#include "overlay/cell_ids.h"
 
-class cmcCellCapsule;
+struct cmcCellCapsule;
 class cmcEngineHost;
 class datCh;
 

@@ -5,17 +5,10 @@
 #include "model/engine_status.h"
 #include "model/label_table.h"
 #include "model/row_operations.h"
-#include "platform/fatal.h"
+#include "overlay/cell_registry.h"
 #include "platform/string_format.h"
 
 namespace {
-
-constexpr clsRecordGroup kGroupOfCategory[] = {
-    clsRecordGroup::None,     clsRecordGroup::None,   clsRecordGroup::IntCh,
-    clsRecordGroup::UsaCh,    clsRecordGroup::CanCh,  clsRecordGroup::DscCh,
-    clsRecordGroup::WxCh,     clsRecordGroup::FreeCh, clsRecordGroup::DscIndId,
-    clsRecordGroup::Waypoint, clsRecordGroup::None,
-};
 
 bool IsRowCommand(int32_t argument) {
     return argument >= CL_PMenu_Copy && argument <= CL_PMenu_Insert;
@@ -70,10 +63,8 @@ void RunLabel(clsCellCall& call) {
 }  // namespace
 
 clsRecordGroup GroupOfCategory(int32_t category) {
-    if (category < 0 || category > CT_None) {
-        FatalError(StringPrintf("Unknown Cell Category. (%d)", category));
-    }
-    return kGroupOfCategory[category];
+    // A category's channel list is its record group.
+    return static_cast<clsRecordGroup>(ListNumberOf(category));
 }
 
 clsCellResult EvaluateCall(clsCellCall& call) {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/cell_label.h"
+#include "overlay/cell_ids.h"
 #include "platform/fatal.h"
 
 namespace {

@@ -54,24 +54,24 @@ bool cmcOvlReader::SetSourceLines(const std::vector<std::string>& lines) {
 
 std::string cmcOvlReader::GetLine(std::string_view key, int32_t index) {
     OvlSection* section = FindSection(key);
-    if (section == nullptr || !m_opened) Fail(key);
+    if (section == nullptr || !m_opened) OvlKeyNotFound(key);
     uint64_t from = section->memoPosition;
     int64_t skip = int64_t{index} - section->memoIndex;
     if (index < section->memoIndex) {
         from = section->start;
         skip = index;
     }
-    if (!Seek(from)) Fail(key);
+    if (!Seek(from)) OvlKeyNotFound(key);
     for (int64_t i = 0; i < skip; ++i) {
-        if (!ReadSectionLine()) Fail(key);
+        if (!ReadSectionLine()) OvlKeyNotFound(key);
     }
-    if (!ReadSectionLine()) Fail(key);
+    if (!ReadSectionLine()) OvlKeyNotFound(key);
     section->memoIndex = std::max<int64_t>(index, 0) + 1;
     section->memoPosition = m_position;
     return std::string(WithoutNewline(m_line));
 }
 
-void cmcOvlReader::Fail(std::string_view key) {
+void OvlKeyNotFound(std::string_view key) {
     FatalError(
         StringPrintf("GTEX Error !\nThe index '%s' was not found.", std::string(key).c_str()));
 }

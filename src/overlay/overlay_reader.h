@@ -69,7 +69,6 @@ private:
     void LinkCacheEntryFirst(int slot);
     OvlSection* ScanStep();
     OvlSection* FindSection(std::string_view key);
-    [[noreturn]] static void Fail(std::string_view key);
 
     OvlFileOpener m_opener;
     Source m_source = Source::None;
@@ -98,3 +97,6 @@ private:
     uint64_t m_blockStart = 0;
     size_t m_blockLength = 0;
 };
+
+// Ends the program: the overlay has no section key (or the store could not be read).
+[[noreturn]] void OvlKeyNotFound(std::string_view key);

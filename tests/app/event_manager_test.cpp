@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/manual_scheduler.h"
+
 namespace {
 
 // A listener whose reaction is a test's lambda; every call is logged as "name:code".
@@ -238,6 +240,47 @@ TEST(EventManagerLifetime, DestructionDropsQueuedEventsUndelivered) {
         manager.PostText(kB, 0, 0, "queued");
     }
     EXPECT_TRUE(log.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EventManagerTask, DeliversPostedEventsEveryTenMillisecondsWithoutReentering) {
+    ManualScheduler scheduler;
+    cmcEvMan manager(scheduler);
+    std::vector<std::string> log;
+    // The first delivery opens a modal box whose message loop runs 100 ms of timers.
+    Probe modal{"modal", &log, [&](const cmcEvent& event) {
+                    if (event.code != kA) return;
+                    manager.Post(kB, 0, 0);
+                    scheduler.Advance(100);
+                }};
+    manager.AddListener(Probe::Listen, &modal);
+
+    manager.Post(kA, 0, 0);
+    scheduler.Advance(9);
+    EXPECT_TRUE(log.empty());
+    scheduler.Advance(1);
+    // The tick stood still while the box was open; the event posted meanwhile came one tick later.
+    EXPECT_EQ(log, (Log{"modal:13"}));
+    scheduler.Advance(10);
+    EXPECT_EQ(log, (Log{"modal:13", "modal:9"}));
+}
+
+TEST(EventManagerTask, StopsItsTaskWhenDestroyed) {
+    ManualScheduler scheduler;
+    std::vector<std::string> log;
+    Probe probe{"L", &log, {}};
+    {
+        cmcEvMan manager(scheduler);
+        manager.AddListener(Probe::Listen, &probe);
+        manager.Post(kA, 0, 0);
+        scheduler.Advance(5);
+    }
+    scheduler.Advance(100);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(scheduler.NextDue(), std::nullopt);
 }
 
 }  // namespace
