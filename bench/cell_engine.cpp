@@ -10,11 +10,15 @@
 #include "app/environ.h"
 #include "app/event_manager.h"
 #include "model/cell_engine.h"
+#include "model/cell_request.h"
 #include "model/channel_clipboard.h"
 #include "model/channel_record.h"
 #include "model/choice_list.h"
 #include "model/eeprom.h"
 #include "model/engine_host.h"
+#include "overlay/cell_capsule.h"
+#include "overlay/cell_obj.h"
+#include "overlay/cell_registry.h"
 #include "platform/instance_lock.h"
 #include "platform/screen.h"
 #include "platform/settings_store.h"
@@ -125,6 +129,34 @@ size_t PaintSheet(BenchHost& host, int32_t category, const std::vector<int32_t>&
     return bytes;
 }
 
+// The same through EvaluateCell, as a sheet paints: one parsed cell per column, a request record
+// per cell with a canvas.
+size_t PaintSheetThroughRequests(int32_t category, const std::vector<int32_t>& labels,
+                                 int32_t rows) {
+    static int canvasStandIn = 0;
+    std::vector<cmcCellObj> columns(labels.size());
+    for (size_t c = 0; c < labels.size(); ++c) {
+        clsSheetVariables variables{};
+        columns[c].ParseCell("{(%" +
+                                 std::string(category == CT_IntCh ? "CT_IntCh" : "CT_DscIndId") +
+                                 "." + std::string(LabelName(labels[c])) + ")}",
+                             &variables, nullptr);
+    }
+    size_t bytes = 0;
+    indActiveCell context;
+    for (int32_t row = 0; row < rows; ++row) {
+        for (cmcCellObj& cell : columns) {
+            cell.SetIndex(row);
+            cmcCellCapsule capsule;
+            capsule.cell = &cell;
+            capsule.canvas = reinterpret_cast<cuiCanvas*>(&canvasStandIn);
+            EvaluateCell(context, capsule, true);
+            bytes += capsule.displayText.size();
+        }
+    }
+    return bytes;
+}
+
 void ChannelBank(benchmark::State& state) {
     BenchHost host;
     const std::vector<int32_t> labels = {CL_Misc_ChNo_1Base, CL_ChList_No,     CL_ChList_Atr,
@@ -145,5 +177,30 @@ void DscIds(benchmark::State& state) {
     state.counters["cells"] = static_cast<double>(labels.size() * kDscIdRows);
 }
 BENCHMARK(DscIds)->Unit(benchmark::kMicrosecond);
+
+void ChannelBankThroughRequests(benchmark::State& state) {
+    BenchHost host;
+    SetEngineHost(&host);
+    const std::vector<int32_t> labels = {CL_Misc_ChNo_1Base, CL_ChList_No,     CL_ChList_Atr,
+                                         CL_ChList_Tag,      CL_ChList_TxInh,  CL_ChList_Poc,
+                                         CL_ChList_Simp,     CL_ChList_Comment};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PaintSheetThroughRequests(CT_IntCh, labels, kBankRows));
+    }
+    SetEngineHost(nullptr);
+}
+BENCHMARK(ChannelBankThroughRequests)->Unit(benchmark::kMicrosecond);
+
+void DscIdsThroughRequests(benchmark::State& state) {
+    BenchHost host;
+    SetEngineHost(&host);
+    const std::vector<int32_t> labels = {CL_Misc_ChNo_1Base, CL_DscIndId_Id, CL_DscIndId_Atr,
+                                         CL_DscIndId_Comment};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PaintSheetThroughRequests(CT_DscIndId, labels, kDscIdRows));
+    }
+    SetEngineHost(nullptr);
+}
+BENCHMARK(DscIdsThroughRequests)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
