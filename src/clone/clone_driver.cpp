@@ -9,8 +9,6 @@
 namespace {
 
 constexpr int32_t kStepIntervalMs = 10;
-// The most bytes one read takes from the port.
-constexpr int32_t kReadChunk = 256;
 constexpr int32_t kDataFramesPerStep = 8;
 constexpr int32_t kBytesPerDataFrame = 16;
 // While sending data, the driver goes on until this many echo bytes are owed.

@@ -128,7 +128,8 @@ private:
     cmcBuff m_receiveQueue;
     cmcBuff m_frame;  // the frame being assembled, or the staged data frames of a write
     cmcBuff m_echoQueue;
-    uint8_t m_readScratch[256] = {};
+    static constexpr int32_t kReadChunk = 256;  // the most bytes one read takes from the port
+    uint8_t m_readScratch[kReadChunk] = {};
     std::string m_script;
     int32_t m_frameCount = 0;
     int32_t m_dataByteCount = 0;

@@ -1,0 +1,77 @@
+#include "clone/port_enumeration.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+#include "platform/port_names.h"
+#include "platform/string_format.h"
+
+namespace {
+
+struct NamedPort {
+    int32_t number;
+    std::string name;  // description, or manufacturer
+    std::string device;
+};
+
+std::vector<NamedPort> AllPorts(const cmcPortInfoSource& source) {
+    std::vector<NamedPort> ports;
+    for (const datPortInfo& port : source.AvailablePorts()) {
+        const int32_t number = PortNumberOf(port);
+        if (number < 1 || number > 256) continue;
+        const std::string& name = port.description.empty() ? port.manufacturer : port.description;
+        // A Windows port is known by its COM name, the others by their device path.
+        const bool named = port.portName.compare(0, 3, "COM") == 0 || port.device.empty();
+        ports.push_back({number, name, named ? port.portName : port.device});
+    }
+    for (const datVirtualPort& port : ListVirtualPorts())
+        ports.push_back({port.port, port.description, port.device});
+    return ports;
+}
+
+void ListNumbers(const cmcPortInfoSource& source, std::vector<std::string>& list) {
+    std::set<int32_t> numbers;
+    for (const NamedPort& port : AllPorts(source))
+        numbers.insert(port.number);
+    list.clear();
+    for (const int32_t number : numbers)
+        list.push_back(std::to_string(number));
+}
+
+}  // namespace
+
+int32_t ParsePortNumber(const std::string& text) {
+    const char* start = text.compare(0, 3, "COM") == 0 ? text.c_str() + 3 : text.c_str();
+    return static_cast<int32_t>(std::atol(start));
+}
+
+int32_t PortNumberOf(const datPortInfo& port) {
+    if (port.portName.compare(0, 3, "COM") == 0 && port.portName.size() > 3)
+        return ParsePortNumber(port.portName);
+    return TablePortOfDevice(port.device);
+}
+
+void ListRegistryPorts(const cmcPortInfoSource& source, std::vector<std::string>& list) {
+    ListNumbers(source, list);
+}
+
+void ListDevicePorts(const cmcPortInfoSource& source, std::vector<std::string>& list) {
+    ListNumbers(source, list);
+}
+
+void ListPortDescriptions(const cmcPortInfoSource& source, const std::vector<std::string>& numbers,
+                          std::vector<std::string>& list) {
+    std::set<int32_t> wanted;
+    for (const std::string& number : numbers)
+        wanted.insert(static_cast<int32_t>(std::atol(number.c_str())));
+    std::vector<NamedPort> ports = AllPorts(source);
+    std::stable_sort(ports.begin(), ports.end(),
+                     [](const NamedPort& a, const NamedPort& b) { return a.number < b.number; });
+    list.clear();
+    for (const NamedPort& port : ports) {
+        if (port.name.empty() || wanted.count(port.number) == 0) continue;
+        list.push_back(
+            StringPrintf("%d: %s (%s)", port.number, port.name.c_str(), port.device.c_str()));
+    }
+}
