@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "named_keys.h"
 #include "overlay/gtex.h"
 #include "support/fatal_trap.h"
 #include "support/test_paths.h"
@@ -138,44 +139,20 @@ TEST_F(MainOverlay, EveryNamedKeyHasItsLines) {
     }
 }
 
-// Frames and popup menus are built from "_BasicCell" and "_Body"; sheets and choice lists from
-// "_Style", "_BasicCell" and "_Cells".
-constexpr const char* kMenuKeys[] = {"GI_Menu_Main", "GI_ToolBar_Main", "GI_Tree_Main",
-                                     "GI_PMenu_NoItem", "GI_PMenu_Edit"};
-
-constexpr const char* kSheetKeys[] = {
-    "GI_Sheet_IntCh", "GI_Sheet_UsaCh", "GI_Sheet_CanCh", "GI_Sheet_WxCh", "GI_Sheet_CloneInfo",
-    "GI_Sheet_EeDebugWin",
-    // The choice lists the cell value engine names.
-    "GI_Sheet_Sel_AtisHiPow", "GI_Sheet_Sel_AutoAck", "GI_Sheet_Sel_AutoAckInd",
-    "GI_Sheet_Sel_Backlight", "GI_Sheet_Sel_Ch16Sw", "GI_Sheet_Sel_Ch70SqlLevel",
-    "GI_Sheet_Sel_Ch70WatchE", "GI_Sheet_Sel_Ch70WatchU", "GI_Sheet_Sel_ChATRAll",
-    "GI_Sheet_Sel_ChATRUse", "GI_Sheet_Sel_ChCall", "GI_Sheet_Sel_ChCall_AllShips",
-    "GI_Sheet_Sel_ChDisp", "GI_Sheet_Sel_ChPoc", "GI_Sheet_Sel_ChSimp", "GI_Sheet_Sel_ChTag",
-    "GI_Sheet_Sel_ChTxInh", "GI_Sheet_Sel_Contrast", "GI_Sheet_Sel_DSC_ALM_Shutdown",
-    "GI_Sheet_Sel_DscCall_Power", "GI_Sheet_Sel_DscCall_TX_EPIRB", "GI_Sheet_Sel_DscChAtr",
-    "GI_Sheet_Sel_DscDataOutput", "GI_Sheet_Sel_DualTri", "GI_Sheet_Sel_Flash_AutoOFF",
-    "GI_Sheet_Sel_Flash_Cycle", "GI_Sheet_Sel_Horn", "GI_Sheet_Sel_Inactivity_Timer",
-    "GI_Sheet_Sel_Inactivity_Timer_Dsc", "GI_Sheet_Sel_Inactivity_Timer_RT",
-    "GI_Sheet_Sel_KeyAs_Dial", "GI_Sheet_Sel_KeyAs_SkeyHE", "GI_Sheet_Sel_KeyAs_SkeyHU",
-    "GI_Sheet_Sel_KeyAs_SkeyME", "GI_Sheet_Sel_KeyAs_SkeyMU", "GI_Sheet_Sel_Misc_Able",
-    "GI_Sheet_Sel_Misc_Accept", "GI_Sheet_Sel_Misc_Dsc_AdrType", "GI_Sheet_Sel_Misc_I_Accept",
-    "GI_Sheet_Sel_Misc_OnOff", "GI_Sheet_Sel_Monitor", "GI_Sheet_Sel_NcRx", "GI_Sheet_Sel_PLLOpt",
-    "GI_Sheet_Sel_RxSp", "GI_Sheet_Sel_ScanType", "GI_Sheet_Sel_Unit", "GI_Sheet_Sel_WxAlert",
-    "GI_Sheet_Sel_WxChAtr", "GI_Sheet_Sel_UserSetLcdUsa", "GI_Sheet_Sel_UserSetLcdUsa_E",
-    "GI_Sheet_Sel_UserSetLcdInt", "GI_Sheet_Sel_UserSetLcdInt_E", "GI_Sheet_Sel_UserSetLcdCan",
-    "GI_Sheet_Sel_UserSetLcdCan_E"};
-
 TEST_F(MainOverlay, EveryNamedFrameAndSheetHasItsSections) {
     for (const char* key : kMenuKeys) {
         EXPECT_EQ(SectionLines(m_store, std::string(key) + "_BasicCell").size(), 1u) << key;
         EXPECT_FALSE(SectionLines(m_store, std::string(key) + "_Body").empty()) << key;
     }
-    for (const char* key : kSheetKeys) {
-        EXPECT_EQ(SectionLines(m_store, std::string(key) + "_Style").size(), 1u) << key;
-        EXPECT_EQ(SectionLines(m_store, std::string(key) + "_BasicCell").size(), 1u) << key;
-        EXPECT_FALSE(SectionLines(m_store, std::string(key) + "_Cells").empty()) << key;
-    }
+    const auto checkSheet = [this](const std::string& key) {
+        EXPECT_EQ(SectionLines(m_store, key + "_Style").size(), 1u) << key;
+        EXPECT_EQ(SectionLines(m_store, key + "_BasicCell").size(), 1u) << key;
+        EXPECT_FALSE(SectionLines(m_store, key + "_Cells").empty()) << key;
+    };
+    for (const char* key : kSheetKeys)
+        checkSheet(key);
+    for (const char* key : kChoiceListKeys)
+        checkSheet(key);
 }
 
 // The program passes these texts to printf-style formatting: a wrong conversion would print

@@ -1,0 +1,93 @@
+// A new document shows every cell of every page: for each model type's initial image, every
+// bound cell of every page of the tree gets a real text from the cell value engine (never
+// "error", the text of a value its choice list lacks, so every list holds the values the images
+// store), and no check finds an error, so that a new document can be written into a radio as
+// it is.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/cell_request.h"
+#include "overlay/cell_registry.h"
+#include "shipped_overlay.h"
+
+namespace {
+
+constexpr int32_t kDscCallRecords = 0x20F7;
+constexpr int32_t kDscCallRecordSize = 7;
+
+// The memory dump belongs to the maker tools, whose labels the engine leaves unimplemented.
+bool IsMakerToolLabel(int32_t label) {
+    return label >= CL_EeDebugWin_Adr && label <= CL_EeDebugWin_F;
+}
+
+class NewDocument : public testing::TestWithParam<int32_t> {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_host.LoadInitialImage(GetParam())); }
+
+    clsShippedOverlay m_overlay;
+    clsShippedHost m_host{m_overlay};
+};
+
+// Every bound cell of a page gets a real text from the engine.
+void ExpectValuesShown(const clsWalkedSheet& walked, const std::string& sheet) {
+    for (size_t row = 0; row < walked.Rows().size(); ++row) {
+        for (cmcCellObj cell : walked.Rows()[row]) {
+            if (cell.GetLabel() == CL_None || IsMakerToolLabel(cell.GetLabel())) continue;
+            const std::string text = GetCellText(cell, 0);
+            EXPECT_NE(text, "error") << sheet << " row " << row << " " << LabelName(cell.GetLabel())
+                                     << "[" << cell.GetIndex() << "]";
+            EXPECT_EQ(text.find("*Yet*"), std::string::npos)
+                << sheet << " row " << row << ": " << text;
+        }
+    }
+}
+
+// The pages of the repeating records: channel banks, weather, free and DSC channels, DSC
+// individual IDs, waypoints.
+TEST_P(NewDocument, EveryRecordPageShowsItsValues) {
+    int pages = 0;
+    for (const std::string& sheet : m_overlay.TreeSheets()) {
+        const clsWalkedSheet walked(m_overlay, sheet, GetParam(), m_host.WorkingImage());
+        if (walked.BasicCell().GetCategory() == CT_Null) continue;
+        ExpectValuesShown(walked, sheet);
+        ++pages;
+    }
+    EXPECT_EQ(pages, 8);
+}
+
+TEST_P(NewDocument, NoCheckFindsAnError) {
+    clsSheetVariables variables{};
+    for (const std::string& line : m_overlay.Lines("GI_WarningCheckList")) {
+        cmcCellObj check;
+        check.ParseCell(line, &variables, nullptr);
+        EXPECT_FALSE(QueryCellError(check.GetCategory(), check.GetLabel(), check.GetIndex()))
+            << check.GetSuffix();
+        EXPECT_FALSE(QueryCellWarning(check.GetCategory(), check.GetLabel(), check.GetIndex()))
+            << check.GetSuffix();
+    }
+}
+
+// Where the DSC call page shows a fixed transmit setting, the model's image holds that setting.
+TEST_P(NewDocument, FixedDscTransmitSettingsMatchTheImage) {
+    const clsWalkedSheet walked(m_overlay, "GI_Sheet_DscCall", GetParam(), m_host.WorkingImage());
+    int fixed = 0;
+    for (const auto& row : walked.Rows()) {
+        for (const cmcCellObj& cell : row) {
+            if (cell.GetLabel() != CL_DscCall_Tx_ON && cell.GetLabel() != CL_DscCall_Tx_OFF) {
+                continue;
+            }
+            const int32_t address = kDscCallRecords + kDscCallRecordSize * cell.GetIndex();
+            EXPECT_EQ(m_host.WorkingImage().GetByte(address), cell.GetLabel() == CL_DscCall_Tx_ON)
+                << "category " << cell.GetIndex();
+            ++fixed;
+        }
+    }
+    EXPECT_GT(fixed, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModelType, NewDocument, testing::Range(0, kModelTypeCount));
+
+}  // namespace

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/environ.h"
+#include "app/event_manager.h"
+#include "model/channel_clipboard.h"
+#include "model/choice_list.h"
+#include "model/eeprom.h"
+#include "model/engine_host.h"
+#include "model/overlay_choice_source.h"
+#include "overlay/cell_obj.h"
+#include "overlay/gtex.h"
+#include "support/fake_instance_lock.h"
+#include "support/fake_screen.h"
+#include "support/memory_settings_store.h"
+
+// The overlay files the program ships, read as the program reads them. While one exists it is
+// the process's main store, so that cell models resolve against it.
+class clsShippedOverlay {
+public:
+    clsShippedOverlay();
+    ~clsShippedOverlay();
+    clsShippedOverlay(const clsShippedOverlay&) = delete;
+    clsShippedOverlay& operator=(const clsShippedOverlay&) = delete;
+
+    // The lines of a section up to the first line that begins with "#".
+    std::vector<std::string> Lines(const std::string& key);
+    // Every cell of a row line, parsed with parent (none for a list's cells).
+    std::vector<cmcCellObj> ParseRow(const std::string& row, const cmcCellObj* parent,
+                                     clsSheetVariables& variables);
+    // The cell of a menu or tree item line: the text after its first "+".
+    cmcCellObj ParseItem(const std::string& line, const cmcCellObj& parent);
+    // The sheet names of the page tree's nodes, in tree order.
+    std::vector<std::string> TreeSheets();
+
+    cmcGTex store;
+    cmcHelpGTex help;
+};
+
+// A sheet's rows as the sheet builds them for one image: directives applied (model conditions,
+// loops), every row parsed with the sheet's basic cell as parent. A repeated single-line loop row
+// copies the row above with every index one higher.
+class clsWalkedSheet {
+public:
+    clsWalkedSheet(clsShippedOverlay& overlay, const std::string& key, int32_t modelType,
+                   const cmcEeprom& image);
+
+    const cmcCellObj& BasicCell() const { return m_basic; }
+    const std::vector<std::vector<cmcCellObj>>& Rows() const { return m_rows; }
+
+private:
+    bool ConditionHolds(const std::string& name) const;
+    void ApplyDirectives(const std::string& line);
+
+    int32_t m_modelType;
+    const cmcEeprom& m_image;
+    cmcCellObj m_basic;
+    std::vector<std::vector<cmcCellObj>> m_rows;
+    int32_t m_skip = 0;
+    int32_t m_loopCount = 0;
+    size_t m_loopStart = 0;  // first row of the open loop
+    bool m_inLoop = false;
+};
+
+// The rest of the program as the cell value engine sees it, around one initial image and the
+// shipped overlay. Install makes it the engine's host until the object goes.
+class clsShippedHost : public cmcEngineHost {
+public:
+    explicit clsShippedHost(clsShippedOverlay& overlay);
+    ~clsShippedHost() override;
+
+    // Loads the initial image of the model type and makes it the current one; false on failure.
+    bool LoadInitialImage(int32_t modelType);
+
+    cmcEeprom& WorkingImage() override { return m_image; }
+    indEnviron& Environ() override { return m_environ; }
+    cmcEvMan& Events() override { return m_events; }
+    cmcClipCh& Clipboard() override { return m_clipboard; }
+    cmcChoiceLists& ChoiceLists() override { return m_choiceLists; }
+    std::string Text(const std::string& key, int32_t line) override;
+    bool Confirm(const std::string&) override { return false; }
+    void RefreshAfterEdit() override {}
+    void RunCommand(clsHostCommand, int32_t, const std::string&) override {}
+    bool CanPrintCurrentSheet() override { return true; }
+    std::string WorkingDirectory() override { return "/home/skipper"; }
+    const uint8_t* CloneInformation() override { return m_cloneInformation.data(); }
+    void OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) override {}
+    void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}
+    void PaintCell(const clsCellCall&) override {}
+
+private:
+    clsShippedOverlay& m_overlay;
+    cmcEeprom m_image;
+    std::set<std::string> m_heldLocks;
+    MemorySettingsStore m_store;
+    FakeInstanceLock m_lock{m_heldLocks};
+    FakeScreen m_screen;
+    indEnviron m_environ;
+    cmcEvMan m_events;
+    cmcClipCh m_clipboard;
+    cmcOverlayChoiceSource m_choiceSource;
+    cmcChoiceLists m_choiceLists;
+    std::array<uint8_t, 48> m_cloneInformation{};
+};
+
+constexpr int32_t kModelTypeCount = 16;
