@@ -88,14 +88,9 @@ void BM_CloneTransfer(benchmark::State& state) {
         cmcEventLoop loop(clock);
         WireTimeBackend serial;
         cmcCloneDrv driver(serial, loop, clock);
-        const datLineProfile& profile = high ? kLineProfileHigh : kLineProfileNormal;
         driver.SetModel(0x3338, 0);
         driver.SetImageSize(kImageSize);
-        driver.SetPort(kPort, profile.settings);
-        driver.SetCommandPreamble(profile.commandPreamble);
-        driver.SetDataPreamble(profile.dataPreamble);
-        driver.SetSpeedScript(high ? HighSpeedScript(0x3338) : "");
-        driver.SetEcho(true);
+        ConfigureCloneLine(driver, kPort, high, 0x3338);
         cmcEeprom image;
         image.SetSize(kImageSize);
         for (int32_t address = 0; address < kImageSize; ++address)

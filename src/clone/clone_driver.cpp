@@ -21,14 +21,7 @@ constexpr int32_t kFlushLimit = 65535;
 constexpr int32_t kLongestAnswerFrame = 520;
 constexpr int32_t kLongestDataFrame = 522;
 
-constexpr uint8_t kFrameStart = 0xFE;
-constexpr uint8_t kFrameEnd = 0xFD;
-constexpr uint8_t kModelRequest = 0xE0;
-constexpr uint8_t kModelReply = 0xE1;
-constexpr uint8_t kReadRequest = 0xE2;
-constexpr uint8_t kWriteRequest = 0xE3;
-constexpr uint8_t kRadioHeader[] = {0xFE, 0xEF, 0xEE};
-constexpr uint8_t kWriteAccepted[] = {0xFE, 0xEF, 0xEE, 0xE6, 0x00};
+constexpr uint8_t kWriteAccepted[] = {0xFE, 0xEF, 0xEE, kCommandWriteAnswer, 0x00};
 constexpr int32_t kModelReplyHeaderLength = 8;
 
 bool IsPackedDecimal(uint8_t byte) {
@@ -205,19 +198,19 @@ void cmcCloneDrv::RunState(State state, StepOutcome& outcome) {
             OpenPort(outcome);
             break;
         case State::kSendModelRequest:
-            SendCommand(kModelRequest);
+            SendCommand(kCommandModelRequest);
             break;
         case State::kAwaitModelReply:
             AwaitModelReply(outcome);
             break;
         case State::kSendReadRequest:
-            SendCommand(kReadRequest);
+            SendCommand(kCommandReadRequest);
             break;
         case State::kReceiveData:
             ReceiveData(outcome);
             break;
         case State::kSendWriteRequest:
-            SendCommand(kWriteRequest);
+            SendCommand(kCommandWriteRequest);
             break;
         case State::kSendData:
             SendData(outcome);
@@ -363,8 +356,8 @@ void cmcCloneDrv::AwaitModelReply(StepOutcome& outcome) {
     cmcBuff frame;
     if (!ExtractFrame(frame)) return;
     outcome.next = State::kDrain;
-    if (frame.Size() < kModelReplyHeaderLength || !StartsWith(frame, kRadioHeader, 3) ||
-        frame.At(3) != kModelReply) {
+    if (frame.Size() < kModelReplyHeaderLength || !StartsWith(frame, kRadioFrameHeader, 3) ||
+        frame.At(3) != kCommandModelReply) {
         SetCode(CloneResult::kFrame);
         return;
     }

@@ -8,13 +8,8 @@
 
 namespace {
 
-constexpr uint8_t kFrameStart = 0xFE;
-constexpr uint8_t kFrameEnd = 0xFD;
-constexpr uint8_t kCommandData = 0xE4;
-constexpr uint8_t kCommandEnd = 0xE5;
 constexpr int32_t kShortestReadFrame = 12;
 constexpr int32_t kLongestReadFrame = 522;
-constexpr uint8_t kRadioHeader[] = {0xFE, 0xEF, 0xEE};
 
 // Upper-case hexadecimal digits only: the radio never sends lower case.
 int UpperHexValue(uint8_t digit) {
@@ -105,7 +100,7 @@ std::optional<CloneResult> CheckReadFrame(const cmcBuff& frame, int32_t frameCou
                                           int32_t& dataByteCount) {
     const int32_t size = frame.Size();
     if (size < kShortestReadFrame || size > kLongestReadFrame ||
-        std::memcmp(frame.Data(), kRadioHeader, sizeof kRadioHeader) != 0)
+        std::memcmp(frame.Data(), kRadioFrameHeader, sizeof kRadioFrameHeader) != 0)
         return CloneResult::kFrame;
     const uint8_t* rest = frame.Data() + 4;
     const int32_t restLength = size - 4;

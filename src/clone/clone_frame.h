@@ -16,6 +16,19 @@
 // the maker name "Orva Inc." and the number of data frames modulo 256 as 2 hex digits. Frames
 // the driver judges have lost their leading FE: they begin FE EF EE and the command byte.
 
+// The frame bytes and commands.
+constexpr uint8_t kFrameStart = 0xFE;
+constexpr uint8_t kFrameEnd = 0xFD;
+constexpr uint8_t kCommandModelRequest = 0xE0;
+constexpr uint8_t kCommandModelReply = 0xE1;
+constexpr uint8_t kCommandReadRequest = 0xE2;
+constexpr uint8_t kCommandWriteRequest = 0xE3;
+constexpr uint8_t kCommandData = 0xE4;
+constexpr uint8_t kCommandEnd = 0xE5;
+constexpr uint8_t kCommandWriteAnswer = 0xE6;
+// A frame from the radio as the driver keeps it: one FE, then the radio's address bytes.
+inline constexpr uint8_t kRadioFrameHeader[] = {0xFE, 0xEF, 0xEE};
+
 // The maker name in every end frame.
 inline constexpr char kCloneMakerName[] = "Orva Inc.";
 constexpr int32_t kCloneMakerNameLength = 9;

@@ -142,10 +142,7 @@ protected:
     CloneDriverTest() {
         m_driver.SetModel(0x3338, 0);
         m_driver.SetImageSize(kImageSize);
-        m_driver.SetPort(9, kLineProfileNormal.settings);
-        m_driver.SetCommandPreamble(kLineProfileNormal.commandPreamble);
-        m_driver.SetDataPreamble(kLineProfileNormal.dataPreamble);
-        m_driver.SetEcho(true);
+        ConfigureCloneLine(m_driver, 9, false, 0x3338);
     }
 
     cmcCloneDrv::Completion Record() {
@@ -434,9 +431,7 @@ TEST_F(CloneDriverTest, APortThatCannotOpenEndsWithCode2AndTheReason) {
 }
 
 TEST_F(CloneDriverTest, HighSpeedSendsTheSpeedChangeAt9600ThenReopensAt38400) {
-    m_driver.SetPort(9, kLineProfileHigh.settings);
-    m_driver.SetCommandPreamble(kLineProfileHigh.commandPreamble);
-    m_driver.SetSpeedScript(HighSpeedScript(0x3338));
+    ConfigureCloneLine(m_driver, 9, true, 0x3338);
     m_radio.readReply = RadioImageFrames(0x0000, 0x001F);
     m_radio.readReply.push_back(RadioEndFrame(2));
     const AddressRange ranges[] = {{0x0000, 0x001F}, {1, 0}};

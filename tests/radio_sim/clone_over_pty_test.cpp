@@ -72,14 +72,9 @@ protected:
     }
 
     void Configure(bool high) {
-        const datLineProfile& profile = high ? kLineProfileHigh : kLineProfileNormal;
         m_driver.SetModel(0x3338, 0);
         m_driver.SetImageSize(kImageSize);
-        m_driver.SetPort(kPort, profile.settings);
-        m_driver.SetCommandPreamble(profile.commandPreamble);
-        m_driver.SetDataPreamble(profile.dataPreamble);
-        m_driver.SetSpeedScript(high ? HighSpeedScript(0x3338) : "");
-        m_driver.SetEcho(true);
+        ConfigureCloneLine(m_driver, kPort, high, 0x3338);
     }
 
     cmcCloneDrv::Completion Record() {
