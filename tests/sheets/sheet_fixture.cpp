@@ -82,6 +82,6 @@ void SheetFixture::PaintCell(const clsCellCall& call) {
 
 std::string SelectableRow(const std::string& mask) {
     std::string row;
-    for (char cell : mask) row += cell == 'S' ? "{S}x|" : "{}.|";
+    for (char cell : mask) row += cell == 'S' ? "{SW}x|" : "{W}.|";
     return row;
 }

@@ -91,5 +91,6 @@ public:
     RecordingSheetHost host;
 };
 
-// Body rows of n selectable cells "c<col>r<row>" plus a heading row; holes where mask has '.'.
+// A row line of one cell per byte of mask: "S" a selectable cell, "." a hole; each cell's column is
+// one character (7 pixels) plus 8 wide.
 std::string SelectableRow(const std::string& mask);
