@@ -138,7 +138,7 @@ TEST(SheetSelection, LineModeMarksWholeRowsAndTheMouseExtends) {
 TEST(SheetSelection, AChangeOfCurrentCellIsAnnouncedAndRebuildsThePopupMenu) {
     SheetFixture fixture({"#GI_Sheet_T_Style", "", "#", "#GI_Sheet_T_BasicCell", "{($Basic)}", "#",
                           "#GI_Sheet_T_Cells",
-                          "{S(%CT_IntCh.CL_Null[4])}a|{S(%CT_UsaCh.CL_Flex0[9])(PopupMenu=GI_PM_B)}b|"
+                          "{S(%CT_IntCh.CL_Null[4])}a|{S(%CT_UsaCh.Flex0[9])(PopupMenu=GI_PM_B)}b|"
                           "{S(%CT_Null.CL_Null[1])}c|",
                           "#"});
     std::vector<std::vector<int32_t>> announced;
@@ -168,7 +168,7 @@ TEST(SheetSelection, AChangeOfCurrentCellIsAnnouncedAndRebuildsThePopupMenu) {
 
 TEST(SheetSelection, AClickOnATCellActsOnTheCellItFollows) {
     SheetFixture fixture({"#GI_Sheet_T_Style", "", "#", "#GI_Sheet_T_BasicCell", "{($Basic)}", "#",
-                          "#GI_Sheet_T_Cells", "{S}a|{S}b|{T}c|{T}d|", "{S}a|{S}b|{T}c|{T}d|",
+                          "#GI_Sheet_T_Cells", "{SW}a|{SW}b|{TW}c|{TW}d|", "{SW}a|{SW}b|{TW}c|{TW}d|",
                           "#"});
     auto sheet = fixture.Page("GI_Sheet_T");
     ASSERT_EQ(Current(fixture), Cell(0, 0));
