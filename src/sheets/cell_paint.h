@@ -51,9 +51,9 @@ struct clsCellPaint {
         bool clipped = false;  // wider than the cell: clip it to the rectangle
     };
 
-    bool draw = false;   // false: nothing at all is painted
-    clsCellRect area;    // the cell's rectangle, widened over the cells it continues into
-    bool fill = true;    // false: leave the background (white when printing)
+    bool draw = false;  // false: nothing at all is painted
+    clsCellRect area;   // the cell's rectangle, widened over the cells it continues into
+    bool fill = true;   // false: leave the background (white when printing)
     uint32_t background = 0;
     bool bottomRule = false;
     Rule rightRule = Rule::None;  // not drawn when the cell to the right continues this one

@@ -49,7 +49,8 @@ void cuiLayoutGrid::MoveCurrent(int32_t column, int32_t row, bool show) {
     // Scroll just far enough that the cell is in view.
     if (column >= m_fixedCols && column < m_leftCol) SetTopLeft(column, m_topRow);
     if (row >= m_fixedRows && row < m_topRow) SetTopLeft(m_leftCol, row);
-    while (column >= m_fixedCols && m_leftCol < column && CellRect(column, row).right > m_clientWidth)
+    while (column >= m_fixedCols && m_leftCol < column &&
+           CellRect(column, row).right > m_clientWidth)
         SetTopLeft(m_leftCol + 1, m_topRow);
     while (row >= m_fixedRows && m_topRow < row && CellRect(column, row).bottom > m_clientHeight)
         SetTopLeft(m_leftCol, m_topRow + 1);
@@ -67,27 +68,33 @@ void cuiLayoutGrid::SetClientSize(int32_t width, int32_t height) {
 
 bool cuiLayoutGrid::ScrollBarsShown() const {
     int32_t width = 0;
-    for (int32_t w : m_widths) width += w;
+    for (int32_t w : m_widths)
+        width += w;
     int32_t height = 0;
-    for (int32_t h : m_heights) height += h;
+    for (int32_t h : m_heights)
+        height += h;
     return width > m_clientWidth || height > m_clientHeight;
 }
 
 int32_t cuiLayoutGrid::ColumnLeft(int32_t column) const {
     if (column >= m_fixedCols && column < m_leftCol) return kOutOfView;
     int32_t x = 0;
-    for (int32_t c = 0; c < m_fixedCols && c < column; ++c) x += ColWidth(c);
+    for (int32_t c = 0; c < m_fixedCols && c < column; ++c)
+        x += ColWidth(c);
     if (column < m_fixedCols) return x;
-    for (int32_t c = m_leftCol; c < column; ++c) x += ColWidth(c);
+    for (int32_t c = m_leftCol; c < column; ++c)
+        x += ColWidth(c);
     return x;
 }
 
 int32_t cuiLayoutGrid::RowTop(int32_t row) const {
     if (row >= m_fixedRows && row < m_topRow) return kOutOfView;
     int32_t y = 0;
-    for (int32_t r = 0; r < m_fixedRows && r < row; ++r) y += RowHeight(r);
+    for (int32_t r = 0; r < m_fixedRows && r < row; ++r)
+        y += RowHeight(r);
     if (row < m_fixedRows) return y;
-    for (int32_t r = m_topRow; r < row; ++r) y += RowHeight(r);
+    for (int32_t r = m_topRow; r < row; ++r)
+        y += RowHeight(r);
     return y;
 }
 

@@ -20,10 +20,14 @@ constexpr uint8_t kNoiseCancelFitted = 0x08;
 constexpr int32_t kLastBankSlot = kBankRows - 1;
 constexpr std::array<const char*, 3> kBankSheets = {"GI_Sheet_IntCh", "GI_Sheet_UsaCh",
                                                     "GI_Sheet_CanCh"};
-constexpr std::array<const char*, 8> kConditions = {
-    "OnlyVolt",         "OnlyTemp",        "Only_Mobile",          "Only_HH",
-    "Only_UsaAusExpModel", "Only_MobileUsa1Model", "Only_NotMobileUsa1Model",
-    "Only_NoiseCancelON"};
+constexpr std::array<const char*, 8> kConditions = {"OnlyVolt",
+                                                    "OnlyTemp",
+                                                    "Only_Mobile",
+                                                    "Only_HH",
+                                                    "Only_UsaAusExpModel",
+                                                    "Only_MobileUsa1Model",
+                                                    "Only_NotMobileUsa1Model",
+                                                    "Only_NoiseCancelON"};
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -116,7 +120,8 @@ void iuiSheet::ApplyDirective(std::string_view group, int32_t lineNumber) {
     }
     if (StartsWith(group, "LoopFrom")) {
         std::string_view count = group.substr(8);
-        while (!count.empty() && count[0] == ' ') count.remove_prefix(1);
+        while (!count.empty() && count[0] == ' ')
+            count.remove_prefix(1);
         if (count.empty() || !(std::isdigit(static_cast<unsigned char>(count[0])) ||
                                count[0] == '-' || count[0] == '+')) {
             StartLoop(lineNumber, ChannelLoopCount());
@@ -144,7 +149,8 @@ void iuiSheet::AdvanceToShown(int32_t row, const std::vector<bool>& shown) {
         cmcCellObj& cell = Cell(c, row);
         if (cell.GetLabel() == CL_None || !IsBankCategory(cell.GetCategory())) continue;
         int32_t index = std::max(cell.GetIndex(), 0);
-        while (index < kLastBankSlot && !shown[static_cast<size_t>(index)]) ++index;
+        while (index < kLastBankSlot && !shown[static_cast<size_t>(index)])
+            ++index;
         cell.SetIndex(std::min(index, kLastBankSlot));
     }
 }

@@ -17,7 +17,7 @@ struct clsRadioSheetState {
 
     int32_t modelType = 0;
     uint8_t featureFlags = 0;
-    bool usableView = false;  // the channel banks list only their usable channels
+    bool usableView = false;     // the channel banks list only their usable channels
     cmcEeprom* image = nullptr;  // read only
 };
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int32_t kFitWidthPadding = 8;   // pixels on screen, scaled when printing
+constexpr int32_t kFitWidthPadding = 8;  // pixels on screen, scaled when printing
 constexpr int32_t kFitHeightPadding = 2;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -153,8 +153,10 @@ void cuiSheet::Build() {
     m_fixedCols = std::clamp(m_fixedCols, 0, m_cols - 1);
     m_fixedRows = std::clamp(m_fixedRows, 0, RowCount() - 1);
     m_grid.SetSize(m_cols, RowCount());
-    for (int32_t c = 0; c < m_cols; ++c) m_grid.SetColWidth(c, m_defaultSize);
-    for (int32_t r = 0; r < RowCount(); ++r) m_grid.SetRowHeight(r, m_defaultSize);
+    for (int32_t c = 0; c < m_cols; ++c)
+        m_grid.SetColWidth(c, m_defaultSize);
+    for (int32_t r = 0; r < RowCount(); ++r)
+        m_grid.SetRowHeight(r, m_defaultSize);
     m_grid.SetFixed(m_fixedCols, m_fixedRows);
     m_slots.resize(static_cast<size_t>(m_cols) * m_rows.size());
     for (size_t r = 0; r < m_rows.size(); ++r) {
@@ -212,9 +214,8 @@ void cuiSheet::BuildBasicCell() {
     if (m_fontHeight != 0) {
         text += StringPrintf("{(Font=,,,%d,,,)}", m_fontHeight);
     } else {
-        const int32_t percentage = m_services.environ != nullptr
-                                       ? m_services.environ->Settings().fontSizePercentage
-                                       : 100;
+        const int32_t percentage =
+            m_services.environ != nullptr ? m_services.environ->Settings().fontSizePercentage : 100;
         text += StringPrintf("{(Font=,,,%%%d,,,)}", percentage);
     }
     if (m_printing && m_printFontRatio != 100 && m_printFontRatio > 0) {
@@ -264,7 +265,8 @@ void cuiSheet::ApplyDirectiveLine(std::string_view line, int32_t lineNumber) {
     // The loop's rows are already there once; the repetitions take the same body lines, so
     // that a one-line loop copies the row above and a longer one is parsed again.
     for (int32_t k = 1; k < m_loopCount; ++k) {
-        for (int32_t line : m_loopLines) AppendRow(line);
+        for (int32_t line : m_loopLines)
+            AppendRow(line);
     }
     m_loopStart = m_loopEnd = kNone;
     m_loopCount = 0;
@@ -291,7 +293,8 @@ void cuiSheet::ApplyDirective(std::string_view group, int32_t lineNumber) {
 }
 
 void cuiSheet::PopulateCells() {
-    for (int32_t r = 0; r < RowCount(); ++r) PopulateRow(r);
+    for (int32_t r = 0; r < RowCount(); ++r)
+        PopulateRow(r);
     FinishPopulating();
 }
 
@@ -331,7 +334,7 @@ void cuiSheet::FitCell(int32_t col, int32_t row) {
     const cmcCellObj& cell = Slot(col, row).cell;
     const uint8_t layout = cell.GetLayoutFlags();
     if ((layout & (clsCellLayout::kFitWidth | clsCellLayout::kFitHeight)) == 0) return;
-    const datCellFont& font = cell.GetFont() ? *cell.GetFont()
+    const datCellFont& font = cell.GetFont()      ? *cell.GetFont()
                               : m_basic.GetFont() ? *m_basic.GetFont()
                                                   : datCellFont();
     int32_t width = 0;

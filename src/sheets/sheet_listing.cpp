@@ -15,7 +15,8 @@ std::vector<std::vector<std::string>> cuiSheetListing::Texts() {
     std::vector<std::vector<std::string>> rows(static_cast<size_t>(RowCount()));
     for (int32_t r = 0; r < RowCount(); ++r) {
         rows[static_cast<size_t>(r)].reserve(static_cast<size_t>(ColCount()));
-        for (int32_t c = 0; c < ColCount(); ++c) rows[static_cast<size_t>(r)].push_back(Text(c, r));
+        for (int32_t c = 0; c < ColCount(); ++c)
+            rows[static_cast<size_t>(r)].push_back(Text(c, r));
     }
     return rows;
 }

@@ -114,39 +114,39 @@ void cuiSheet::KeyDown(int32_t key, uint8_t modifiers) {
     const int32_t col = m_grid.Col();
     const int32_t row = m_grid.Row();
     switch (key) {
-    case clsSheetKey::kPageUp:
-    case clsSheetKey::kPageDown: {
-        const int32_t dRow = key == clsSheetKey::kPageDown ? 1 : -1;
-        int32_t c = col;
-        int32_t r = row;
-        for (int32_t step = 0; step < kPageRows && FindStraight(0, dRow, false, c, r); ++step) {
+        case clsSheetKey::kPageUp:
+        case clsSheetKey::kPageDown: {
+            const int32_t dRow = key == clsSheetKey::kPageDown ? 1 : -1;
+            int32_t c = col;
+            int32_t r = row;
+            for (int32_t step = 0; step < kPageRows && FindStraight(0, dRow, false, c, r); ++step) {
+            }
+            m_lastArrowCol = m_lastArrowRow = kNone;
+            if (c != col || r != row) MoveCurrent(c, r, modifiers);
+            return;
         }
-        m_lastArrowCol = m_lastArrowRow = kNone;
-        if (c != col || r != row) MoveCurrent(c, r, modifiers);
-        return;
-    }
-    case clsSheetKey::kHome:
-    case clsSheetKey::kEnd:
-        return;
-    case clsSheetKey::kLeft:
-    case clsSheetKey::kRight: {
-        const int32_t dCol = key == clsSheetKey::kRight ? 1 : -1;
-        if (!MoveBy(dCol, 0, shift)) Request(col, row, key * clsSheetKey::kCodeShift, 0);
-        return;
-    }
-    case clsSheetKey::kUp:
-    case clsSheetKey::kDown:
-        if (modifiers == clsKeyModifier::kCtrl) return;
-        MoveBy(0, key == clsSheetKey::kDown ? 1 : -1, shift);
-        return;
-    case clsSheetKey::kEscape:
-        if (IsSelectionList() && m_services.host != nullptr) m_services.host->HideHost();
-        return;
-    default:
-        if (key >= clsSheetKey::kF1 && key <= clsSheetKey::kF12 && CanSelect(col, row)) {
-            Request(col, row, key * clsSheetKey::kCodeShift, 0);
+        case clsSheetKey::kHome:
+        case clsSheetKey::kEnd:
+            return;
+        case clsSheetKey::kLeft:
+        case clsSheetKey::kRight: {
+            const int32_t dCol = key == clsSheetKey::kRight ? 1 : -1;
+            if (!MoveBy(dCol, 0, shift)) Request(col, row, key * clsSheetKey::kCodeShift, 0);
+            return;
         }
-        return;
+        case clsSheetKey::kUp:
+        case clsSheetKey::kDown:
+            if (modifiers == clsKeyModifier::kCtrl) return;
+            MoveBy(0, key == clsSheetKey::kDown ? 1 : -1, shift);
+            return;
+        case clsSheetKey::kEscape:
+            if (IsSelectionList() && m_services.host != nullptr) m_services.host->HideHost();
+            return;
+        default:
+            if (key >= clsSheetKey::kF1 && key <= clsSheetKey::kF12 && CanSelect(col, row)) {
+                Request(col, row, key * clsSheetKey::kCodeShift, 0);
+            }
+            return;
     }
 }
 
@@ -223,7 +223,8 @@ void cuiSheet::MarkLines() {
         for (int32_t c = 0; c < m_cols && !selected; ++c)
             selected = (Slot(c, r).flags & clsSheetCellId::kSelected) != 0;
         if (!selected) continue;
-        for (int32_t c = m_fixedCols; c < m_cols; ++c) Slot(c, r).flags |= clsSheetCellId::kLine;
+        for (int32_t c = m_fixedCols; c < m_cols; ++c)
+            Slot(c, r).flags |= clsSheetCellId::kLine;
     }
 }
 
@@ -238,7 +239,8 @@ bool cuiSheet::IsSelected(int32_t col, int32_t row) const {
 
 void cuiSheet::InvalidateRow(int32_t row) {
     if (row < 0 || row >= RowCount()) return;
-    for (int32_t c = 0; c < m_cols; ++c) m_grid.InvalidateCell(c, row);
+    for (int32_t c = 0; c < m_cols; ++c)
+        m_grid.InvalidateCell(c, row);
 }
 
 void cuiSheet::CurrentCellChanged(int32_t oldCol, int32_t oldRow) {
@@ -274,11 +276,11 @@ void cuiSheet::UpdatePopupMenu(bool force) {
 }
 
 int32_t cuiSheet::ClickTarget(int32_t col, int32_t row) const {
-    while (col > 0 && IsInside(col, row) &&
-           (m_slots[static_cast<size_t>(row) * static_cast<size_t>(m_cols) +
-                    static_cast<size_t>(col)]
-                .cell.GetRuleFlags() &
-            clsCellRule::kFollowsLeft)) {
+    while (
+        col > 0 && IsInside(col, row) &&
+        (m_slots[static_cast<size_t>(row) * static_cast<size_t>(m_cols) + static_cast<size_t>(col)]
+             .cell.GetRuleFlags() &
+         clsCellRule::kFollowsLeft)) {
         --col;
     }
     return col;
@@ -366,24 +368,24 @@ void cuiSheet::FocusLeave() {
 
 void cuiSheet::EditorKeyDown(int32_t key) {
     switch (key) {
-    case clsSheetKey::kEscape:
-        m_grid.HideEditor();
-        return;
-    case clsSheetKey::kEnter:
-        CommitEditor();
-        return;
-    case clsSheetKey::kUp:
-    case clsSheetKey::kDown:
-        CommitEditor();
-        MoveBy(0, key == clsSheetKey::kDown ? 1 : -1, false);
-        return;
-    case clsSheetKey::kPageUp:
-    case clsSheetKey::kPageDown:
-        CommitEditor();
-        KeyDown(key, 0);
-        return;
-    default:
-        return;
+        case clsSheetKey::kEscape:
+            m_grid.HideEditor();
+            return;
+        case clsSheetKey::kEnter:
+            CommitEditor();
+            return;
+        case clsSheetKey::kUp:
+        case clsSheetKey::kDown:
+            CommitEditor();
+            MoveBy(0, key == clsSheetKey::kDown ? 1 : -1, false);
+            return;
+        case clsSheetKey::kPageUp:
+        case clsSheetKey::kPageDown:
+            CommitEditor();
+            KeyDown(key, 0);
+            return;
+        default:
+            return;
     }
 }
 

@@ -29,20 +29,20 @@ uint32_t Blend(uint32_t a, uint32_t b, uint32_t weight, uint32_t round) {
 uint32_t clsSystemColours::Resolve(uint32_t colour) const {
     if ((colour & kSystemColourFlag) == 0) return colour & 0xFFFFFF;
     switch (colour) {
-    case kClWindow:
-        return window;
-    case kClWindowText:
-        return windowText;
-    case kClHighlight:
-        return highlight;
-    case kClHighlightText:
-        return highlightText;
-    case kClBtnFace:
-        return buttonFace;
-    case kClGrayText:
-        return greyText;
-    default:
-        return windowText;
+        case kClWindow:
+            return window;
+        case kClWindowText:
+            return windowText;
+        case kClHighlight:
+            return highlight;
+        case kClHighlightText:
+            return highlightText;
+        case kClBtnFace:
+            return buttonFace;
+        case kClGrayText:
+            return greyText;
+        default:
+            return windowText;
     }
 }
 
@@ -88,15 +88,18 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row, cuiCanvas* canvas) {
 
     // A run of continuing cells shows the content of the cell it starts from over its whole width.
     int32_t first = col;
-    while (first > 0 && (Cell(first, row).GetLayoutFlags() & clsCellLayout::kContinues)) --first;
+    while (first > 0 && (Cell(first, row).GetLayoutFlags() & clsCellLayout::kContinues))
+        --first;
     int32_t last = col;
     while (last + 1 < m_cols && (Cell(last + 1, row).GetLayoutFlags() & clsCellLayout::kContinues))
         ++last;
     const clsCellRect rect = m_grid.CellRect(col, row);
     paint.area = rect;
     paint.area.left = rect.left;
-    for (int32_t c = col - 1; c >= first; --c) paint.area.left -= m_grid.ColWidth(c);
-    for (int32_t c = col + 1; c <= last; ++c) paint.area.right += m_grid.ColWidth(c);
+    for (int32_t c = col - 1; c >= first; --c)
+        paint.area.left -= m_grid.ColWidth(c);
+    for (int32_t c = col + 1; c <= last; ++c)
+        paint.area.right += m_grid.ColWidth(c);
     cmcCellObj& cell = Cell(first, row);
 
     const bool editing = m_grid.IsEditorShown() && first == m_editorCol && row == m_editorRow;
@@ -139,8 +142,9 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row, cuiCanvas* canvas) {
     }
     paint.ruleColour = m_printing ? (plain ? kBlack : kWhite) : (plain ? kScreenRule : kWhite);
 
-    paint.font = cell.GetFont() ? *cell.GetFont() : m_basic.GetFont() ? *m_basic.GetFont()
-                                                                       : datCellFont();
+    paint.font = cell.GetFont()      ? *cell.GetFont()
+                 : m_basic.GetFont() ? *m_basic.GetFont()
+                                     : datCellFont();
     std::string text = cell.GetCaption();
     uint8_t marks = 0;
     int32_t markPosition = 0;

@@ -72,8 +72,8 @@ int32_t cuiSheet::Request(int32_t col, int32_t row, int32_t code, int32_t argume
         const clsCellRect editorRect = m_grid.CellRect(m_editorCol, m_editorRow);
         const uint8_t vertical =
             Cell(m_editorCol, m_editorRow).GetLayoutFlags() & clsCellLayout::kVAlignMask;
-        m_grid.ShowEditor(editorRect, vertical, capsule.displayText,
-                          capsule.editorSelectionStart, capsule.editorSelectionLength);
+        m_grid.ShowEditor(editorRect, vertical, capsule.displayText, capsule.editorSelectionStart,
+                          capsule.editorSelectionLength);
     }
     if (capsule.repeatCode != 0) {
         ScheduleRepeat(capsule.repeatCode);
@@ -185,41 +185,42 @@ void cuiSheet::HandleEvent(const cmcEvent& event) {
     };
     const int32_t value = event.second;
     switch (event.code) {
-    case cmcEvCode::QueryActiveCell: {
-        if (!m_grid.HasFocus() || !m_grid.IsEnabled()) return;
-        const cmcCellObj& cell = Cell(m_grid.Col(), m_grid.Row());
-        const int32_t data[3] = {cell.GetCategory(), cell.GetLabel(), cell.GetIndex()};
-        if (m_services.events != nullptr) m_services.events->AnswerData(data, sizeof data);
-        return;
-    }
-    case cmcEvCode::RepaintAll:
-        m_grid.InvalidateAll();
-        return;
-    case cmcEvCode::RepaintCategory:
-        invalidateWhere([value](const cmcCellObj& cell) { return cell.GetCategory() == value; });
-        return;
-    case cmcEvCode::RepaintLabel:
-        invalidateWhere([value](const cmcCellObj& cell) { return cell.GetLabel() == value; });
-        return;
-    case cmcEvCode::RepaintIndex:
-        invalidateWhere([value](const cmcCellObj& cell) {
-            return cell.GetLabel() != CL_None && cell.GetIndex() == value;
-        });
-        return;
-    case cmcEvCode::RepaintIndexUpTo:
-        invalidateWhere([value](const cmcCellObj& cell) {
-            return cell.GetLabel() != CL_None && cell.GetIndex() <= value;
-        });
-        return;
-    case cmcEvCode::RepaintIndexFrom:
-        invalidateWhere([value](const cmcCellObj& cell) {
-            return cell.GetLabel() != CL_None && cell.GetIndex() >= value;
-        });
-        return;
-    case cmcEvCode::EndEditing:
-        CommitEditor();
-        return;
-    default:
-        return;
+        case cmcEvCode::QueryActiveCell: {
+            if (!m_grid.HasFocus() || !m_grid.IsEnabled()) return;
+            const cmcCellObj& cell = Cell(m_grid.Col(), m_grid.Row());
+            const int32_t data[3] = {cell.GetCategory(), cell.GetLabel(), cell.GetIndex()};
+            if (m_services.events != nullptr) m_services.events->AnswerData(data, sizeof data);
+            return;
+        }
+        case cmcEvCode::RepaintAll:
+            m_grid.InvalidateAll();
+            return;
+        case cmcEvCode::RepaintCategory:
+            invalidateWhere(
+                [value](const cmcCellObj& cell) { return cell.GetCategory() == value; });
+            return;
+        case cmcEvCode::RepaintLabel:
+            invalidateWhere([value](const cmcCellObj& cell) { return cell.GetLabel() == value; });
+            return;
+        case cmcEvCode::RepaintIndex:
+            invalidateWhere([value](const cmcCellObj& cell) {
+                return cell.GetLabel() != CL_None && cell.GetIndex() == value;
+            });
+            return;
+        case cmcEvCode::RepaintIndexUpTo:
+            invalidateWhere([value](const cmcCellObj& cell) {
+                return cell.GetLabel() != CL_None && cell.GetIndex() <= value;
+            });
+            return;
+        case cmcEvCode::RepaintIndexFrom:
+            invalidateWhere([value](const cmcCellObj& cell) {
+                return cell.GetLabel() != CL_None && cell.GetIndex() >= value;
+            });
+            return;
+        case cmcEvCode::EndEditing:
+            CommitEditor();
+            return;
+        default:
+            return;
     }
 }

@@ -97,7 +97,8 @@ void cuiSheet::ClampColumnWidths() {
     int32_t maximum = kMaxColumnWidth;
     if (!m_loadingWidths) {
         int32_t fixedWidth = 0;
-        for (int32_t c = 0; c < m_fixedCols; ++c) fixedWidth += m_grid.ColWidth(c);
+        for (int32_t c = 0; c < m_fixedCols; ++c)
+            fixedWidth += m_grid.ColWidth(c);
         maximum = std::clamp(m_grid.ClientWidth() - fixedWidth, kMinColumnWidth, maximum);
     }
     for (int32_t c = 0; c < m_cols; ++c) {
@@ -114,7 +115,7 @@ void cuiSheet::FitColumn(int32_t col) {
     int32_t width = 0;
     auto widthOf = [&](int32_t row, const std::string& text) {
         const cmcCellObj& cell = Cell(col, row);
-        const datCellFont& font = cell.GetFont() ? *cell.GetFont()
+        const datCellFont& font = cell.GetFont()      ? *cell.GetFont()
                                   : m_basic.GetFont() ? *m_basic.GetFont()
                                                       : datCellFont();
         int32_t widest = 0;
@@ -122,19 +123,20 @@ void cuiSheet::FitColumn(int32_t col) {
         for (;;) {
             const size_t brk = text.find('\n', start);
             widest = std::max(
-                widest, m_measure.Measure(font, std::string_view(text).substr(start, brk - start))
-                            .width);
+                widest,
+                m_measure.Measure(font, std::string_view(text).substr(start, brk - start)).width);
             if (brk == std::string::npos) break;
             start = brk + 1;
         }
         width = std::max(width, widest + padding);
     };
     for (int32_t r = 0; r < m_fixedRows; ++r) {
-        const bool continued = col + 1 < m_cols &&
-                               (Cell(col + 1, r).GetLayoutFlags() & clsCellLayout::kContinues);
+        const bool continued =
+            col + 1 < m_cols && (Cell(col + 1, r).GetLayoutFlags() & clsCellLayout::kContinues);
         if (!continued) widthOf(r, Cell(col, r).GetCaption());
     }
-    for (int32_t r = m_fixedRows; r < RowCount(); ++r) widthOf(r, CellText(col, r));
+    for (int32_t r = m_fixedRows; r < RowCount(); ++r)
+        widthOf(r, CellText(col, r));
     m_grid.SetColWidth(col, width);
     ColumnWidthsChanged();
 }

@@ -6,12 +6,18 @@ namespace {
 
 // Column 0 a fixed row number, columns 1 and 2 data, column 3 a one-pixel separator.
 std::vector<std::string> WidthSheet(const std::string& key) {
-    return {"#" + key + "_Style",     "(FixedCols=1)(FixedRows=1)(ColSizing)",
-            "#",                      "#" + key + "_BasicCell",
-            "{($Basic)}",             "#",
-            "#" + key + "_Cells",     "{($Head)}No|{($Head)}Name|{($Head)}Value|{}|",
-            ":(LoopFrom 3)",          "{($Head)}1|{($Val)}abc|{($Val)}abcdefghij|{}|",
-            ":(LoopTo)",              "#"};
+    return {"#" + key + "_Style",
+            "(FixedCols=1)(FixedRows=1)(ColSizing)",
+            "#",
+            "#" + key + "_BasicCell",
+            "{($Basic)}",
+            "#",
+            "#" + key + "_Cells",
+            "{($Head)}No|{($Head)}Name|{($Head)}Value|{}|",
+            ":(LoopFrom 3)",
+            "{($Head)}1|{($Val)}abc|{($Val)}abcdefghij|{}|",
+            ":(LoopTo)",
+            "#"};
 }
 
 const char* kKey = "Software\\Orva\\KT-V818X\\Display\\Widths\\colwidth";

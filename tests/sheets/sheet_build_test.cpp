@@ -10,7 +10,7 @@ namespace {
 std::vector<std::string> Sheet(const std::string& key, const std::string& style,
                                const std::vector<std::string>& body,
                                const std::string& basic = "{($Basic)}") {
-    std::vector<std::string> lines = {"#" + key + "_Style", style,       "#",
+    std::vector<std::string> lines = {"#" + key + "_Style",     style, "#",
                                       "#" + key + "_BasicCell", basic, "#",
                                       "#" + key + "_Cells"};
     lines.insert(lines.end(), body.begin(), body.end());
@@ -55,7 +55,8 @@ TEST(SheetBuild, ALongerLoopIsParsedAgainWithTheSheetVariables) {
     EXPECT_EQ(sheet->Cell(0, 1).GetCaption(), "b11");
     EXPECT_EQ(sheet->Cell(0, 3).GetCaption(), "b12");
     std::vector<int32_t> lines;
-    for (int32_t r = 0; r < 4; ++r) lines.push_back(sheet->RowAttributes(r).line);
+    for (int32_t r = 0; r < 4; ++r)
+        lines.push_back(sheet->RowAttributes(r).line);
     EXPECT_EQ(lines, (std::vector<int32_t>{1, 2, 1, 2}));
 }
 
@@ -116,8 +117,8 @@ TEST(SheetBuild, TheBasicCellTakesTheFontSizeAndThePrintRatio) {
     auto screen = fixture.Page("GI_Sheet_T");
     EXPECT_EQ(screen->BasicCell().GetFont()->height, -30);
 
-    iuiSheet printed(fixture.grid, fixture.store, "GI_Sheet_T", fixture.measure,
-                     fixture.Services(), {});
+    iuiSheet printed(fixture.grid, fixture.store, "GI_Sheet_T", fixture.measure, fixture.Services(),
+                     {});
     printed.SetPrinter(600, 96);
     printed.Build();
     EXPECT_EQ(printed.BasicCell().GetFont()->height, -15);
@@ -148,13 +149,13 @@ TEST(SheetBuild, TheFirstCurrentCell) {
     EXPECT_EQ(std::make_pair(fixture.grid.Col(), fixture.grid.Row()), std::make_pair(1, 1));
     EXPECT_TRUE(fixture.grid.IsEnabled());
 
-    iuiSheet byLabel(fixture.grid, fixture.store, "GI_Sheet_T", fixture.measure,
-                     fixture.Services(), {}, Flex0, 3);
+    iuiSheet byLabel(fixture.grid, fixture.store, "GI_Sheet_T", fixture.measure, fixture.Services(),
+                     {}, Flex0, 3);
     byLabel.Build();
     EXPECT_EQ(std::make_pair(fixture.grid.Col(), fixture.grid.Row()), std::make_pair(1, 3));
 
-    iuiSheet saved(fixture.grid, fixture.store, "GI_Sheet_T", fixture.measure,
-                   fixture.Services(), {}, Flex0, 3);
+    iuiSheet saved(fixture.grid, fixture.store, "GI_Sheet_T", fixture.measure, fixture.Services(),
+                   {}, Flex0, 3);
     saved.SetSavedPosition(0, 2, 0, 2);
     saved.Build();
     EXPECT_EQ(std::make_pair(fixture.grid.Col(), fixture.grid.Row()), std::make_pair(0, 2));
@@ -172,8 +173,8 @@ TEST(SheetBuild, ASheetWithoutSelectableCellsDisablesTheGrid) {
 
 TEST(SheetBuild, CellsOutsideTheGridAreAFault) {
     SheetFixture fixture(Sheet("GI_Sheet_T", "", {"{S}a|b|"}));
-    iuiSheet unbuilt(fixture.grid, fixture.store, "GI_Sheet_T", fixture.measure,
-                     fixture.Services(), {});
+    iuiSheet unbuilt(fixture.grid, fixture.store, "GI_Sheet_T", fixture.measure, fixture.Services(),
+                     {});
     EXPECT_EQ(CatchFatal([&] { unbuilt.Slot(0, 0); }), "Illegal Cell selection");
     auto sheet = fixture.Page("GI_Sheet_T");
     EXPECT_EQ(CatchFatal([&] { sheet->Slot(2, 0); }), "Illegal Cell selection");
@@ -207,7 +208,9 @@ TEST(PageSheet, ModelConditionsSkipTheirLines) {
     };
     const Case cases[] = {
         {0, 0, false, {"always", "mobile", "mobile too", "usa", "not usa1"}},
-        {7, clsRadioSheetState::kVoltage, true,
+        {7,
+         clsRadioSheetState::kVoltage,
+         true,
          {"always", "handheld", "volt", "noise", "usa", "not usa1"}},
         {8, 0x04, false, {"always", "handheld", "thermo", "not usa1"}},
         {15, 0x08, false, {"always", "mobile", "mobile too", "thermo", "usa", "usa1"}},
@@ -220,7 +223,8 @@ TEST(PageSheet, ModelConditionsSkipTheirLines) {
         state.featureFlags = c.features;
         auto sheet = fixture.Page("GI_Sheet_T", state);
         std::vector<std::string> rows;
-        for (int32_t r = 0; r < sheet->RowCount(); ++r) rows.push_back(sheet->Cell(0, r).GetCaption());
+        for (int32_t r = 0; r < sheet->RowCount(); ++r)
+            rows.push_back(sheet->Cell(0, r).GetCaption());
         EXPECT_EQ(rows, c.rows) << "model type " << c.modelType;
     }
 }
@@ -247,8 +251,10 @@ TEST(PageSheet, TheChannelLoopListsEverySlotOfTheBank) {
 
 TEST(PageSheet, TheUsableViewSkipsInhibitedChannelsButKeepsPAndC) {
     SheetFixture fixture(ChannelSheet());
-    for (int32_t n = 0; n < 421; ++n) fixture.image.SetByte(kIntFlags + n, 0x80);
-    for (int32_t shown : {10, 20, 420}) fixture.image.SetByte(kIntFlags + shown, 0x00);
+    for (int32_t n = 0; n < 421; ++n)
+        fixture.image.SetByte(kIntFlags + n, 0x80);
+    for (int32_t shown : {10, 20, 420})
+        fixture.image.SetByte(kIntFlags + shown, 0x00);
     fixture.image.SetByte(kIntP, 5);   // P: channel slot 5, inhibited
     fixture.image.SetByte(kIntC, 7);   // C: channel slot 7, inhibited
     fixture.image.SetByte(0x0B92, 9);  // the USA bank's P is not this bank's

@@ -82,6 +82,7 @@ void SheetFixture::PaintCell(const clsCellCall& call) {
 
 std::string SelectableRow(const std::string& mask) {
     std::string row;
-    for (char cell : mask) row += cell == 'S' ? "{SW}x|" : "{W}.|";
+    for (char cell : mask)
+        row += cell == 'S' ? "{SW}x|" : "{W}.|";
     return row;
 }

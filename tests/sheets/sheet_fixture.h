@@ -64,8 +64,7 @@ public:
     bool CanPrintCurrentSheet() override { return true; }
     std::string WorkingDirectory() override { return "/home/skipper"; }
     const uint8_t* CloneInformation() override { return cloneInformation.data(); }
-    void OpenSelectionList(const clsCellCall&, const std::string& key, int32_t,
-                           int32_t) override {
+    void OpenSelectionList(const clsCellCall&, const std::string& key, int32_t, int32_t) override {
         openedLists.push_back(key);
     }
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}

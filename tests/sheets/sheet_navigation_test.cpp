@@ -12,9 +12,11 @@ using Cell = std::pair<int32_t, int32_t>;
 // A sheet of one row per mask: "S" a selectable cell, "." a hole.
 std::vector<std::string> MaskSheet(const std::vector<std::string>& masks,
                                    const std::string& style = "") {
-    std::vector<std::string> lines = {"#GI_Sheet_T_Style", style, "#", "#GI_Sheet_T_BasicCell",
-                                      "{($Basic)}", "#", "#GI_Sheet_T_Cells"};
-    for (const std::string& mask : masks) lines.push_back(SelectableRow(mask));
+    std::vector<std::string> lines = {"#GI_Sheet_T_Style",     style,        "#",
+                                      "#GI_Sheet_T_BasicCell", "{($Basic)}", "#",
+                                      "#GI_Sheet_T_Cells"};
+    for (const std::string& mask : masks)
+        lines.push_back(SelectableRow(mask));
     lines.push_back("#");
     return lines;
 }
@@ -25,7 +27,8 @@ Cell Current(SheetFixture& fixture) {
 
 TEST(SheetKeys, PageDownMovesTenSelectableRowsAndStopsAtTheLast) {
     std::vector<std::string> masks;
-    for (int32_t r = 0; r < 25; ++r) masks.push_back(r % 3 == 1 ? "." : "S");  // 17 selectable
+    for (int32_t r = 0; r < 25; ++r)
+        masks.push_back(r % 3 == 1 ? "." : "S");  // 17 selectable
     SheetFixture fixture(MaskSheet(masks));
     auto sheet = fixture.Page("GI_Sheet_T");
     ASSERT_EQ(Current(fixture), Cell(0, 0));
@@ -49,14 +52,11 @@ TEST(SheetKeys, ArrowsCrossHolesToTheNearestSelectableCell) {
     const Step steps[] = {
         {clsSheetKey::kRight, {3, 0}},  // straight along the row over the holes
         {clsSheetKey::kDown, {3, 3}},   // straight down the column
-        {clsSheetKey::kLeft, {2, 3}},
-        {clsSheetKey::kUp, {2, 2}},
+        {clsSheetKey::kLeft, {2, 3}},  {clsSheetKey::kUp, {2, 2}},
         {clsSheetKey::kUp, {1, 1}},  // nothing straight up: the next row, nearest column
         {clsSheetKey::kUp, {3, 0}},  // row 0: column 3 is nearest to column 2, where the run began
-        {clsSheetKey::kLeft, {0, 0}},
-        {clsSheetKey::kLeft, {0, 0}},
-        {clsSheetKey::kDown, {0, 3}},
-        {clsSheetKey::kRight, {2, 3}},
+        {clsSheetKey::kLeft, {0, 0}},  {clsSheetKey::kLeft, {0, 0}},
+        {clsSheetKey::kDown, {0, 3}},  {clsSheetKey::kRight, {2, 3}},
     };
     for (const Step& step : steps) {
         sheet->KeyDown(step.key, 0);
@@ -155,8 +155,8 @@ TEST(SheetSelection, AChangeOfCurrentCellIsAnnouncedAndRebuildsThePopupMenu) {
     sheet->KeyDown(clsSheetKey::kRight, 0);
     sheet->KeyDown(clsSheetKey::kRight, 0);
     fixture.events.Tick();
-    EXPECT_EQ(announced, (std::vector<std::vector<int32_t>>{{CT_UsaCh, Flex0, 9},
-                                                            {CT_Null, CL_Null, 1}}));
+    EXPECT_EQ(announced,
+              (std::vector<std::vector<int32_t>>{{CT_UsaCh, Flex0, 9}, {CT_Null, CL_Null, 1}}));
     EXPECT_EQ(fixture.popups.built,
               (std::vector<std::string>{"GI_PMenu_Edit", "GI_PM_B", "GI_PMenu_Edit"}));
     sheet->FocusLeave();
@@ -168,8 +168,8 @@ TEST(SheetSelection, AChangeOfCurrentCellIsAnnouncedAndRebuildsThePopupMenu) {
 
 TEST(SheetSelection, AClickOnATCellActsOnTheCellItFollows) {
     SheetFixture fixture({"#GI_Sheet_T_Style", "", "#", "#GI_Sheet_T_BasicCell", "{($Basic)}", "#",
-                          "#GI_Sheet_T_Cells", "{SW}a|{SW}b|{TW}c|{TW}d|", "{SW}a|{SW}b|{TW}c|{TW}d|",
-                          "#"});
+                          "#GI_Sheet_T_Cells", "{SW}a|{SW}b|{TW}c|{TW}d|",
+                          "{SW}a|{SW}b|{TW}c|{TW}d|", "#"});
     auto sheet = fixture.Page("GI_Sheet_T");
     ASSERT_EQ(Current(fixture), Cell(0, 0));
     sheet->MouseDown(15 * 3 + 2, 1, false, 0);  // on "d" of the second row

@@ -15,31 +15,32 @@ constexpr int32_t kNames = 0x0F10;  // ten bytes per channel, shared by the bank
 constexpr int32_t kDscIds = 0x22E0;
 
 std::vector<std::string> Sections() {
-    return {"#GI_Sheet_IntCh_Style",
-            "(FixedCols=1)(FixedRows=1)",
-            "#",
-            "#GI_Sheet_IntCh_BasicCell",
-            "{($Basic)(%CT_IntCh.)}",
-            "#",
-            "#GI_Sheet_IntCh_Cells",
-            "{($Head)}Ch|{($Head)}Tag|{($Head)}Comment|",
-            ":(LoopFrom 6)",
-            "{($Head)(%CL_ChList_No[0])}|{($Val)(%CL_ChList_Tag[0])}|{($Val)(%CL_ChList_Comment[0])}|",
-            ":(LoopTo)",
-            "#",
-            "#GI_Sheet_DscIndId_Style",
-            "(FixedCols=1)(FixedRows=1)",
-            "#",
-            "#GI_Sheet_DscIndId_BasicCell",
-            "{($Basic)(%CT_DscIndId.)}",
-            "#",
-            "#GI_Sheet_DscIndId_Cells",
-            "{($Head)}No|{($Head)}MMSI|{($Head)}Name|",
-            ":(LoopFrom 3)",
-            "{($Head)(%CT_Null.CL_Misc_ChNo_1Base[0])}|{($Val)(%CL_DscIndId_Id[0])}|"
-            "{($Val)(%CL_DscIndId_Comment[0])}|",
-            ":(LoopTo)",
-            "#"};
+    return {
+        "#GI_Sheet_IntCh_Style",
+        "(FixedCols=1)(FixedRows=1)",
+        "#",
+        "#GI_Sheet_IntCh_BasicCell",
+        "{($Basic)(%CT_IntCh.)}",
+        "#",
+        "#GI_Sheet_IntCh_Cells",
+        "{($Head)}Ch|{($Head)}Tag|{($Head)}Comment|",
+        ":(LoopFrom 6)",
+        "{($Head)(%CL_ChList_No[0])}|{($Val)(%CL_ChList_Tag[0])}|{($Val)(%CL_ChList_Comment[0])}|",
+        ":(LoopTo)",
+        "#",
+        "#GI_Sheet_DscIndId_Style",
+        "(FixedCols=1)(FixedRows=1)",
+        "#",
+        "#GI_Sheet_DscIndId_BasicCell",
+        "{($Basic)(%CT_DscIndId.)}",
+        "#",
+        "#GI_Sheet_DscIndId_Cells",
+        "{($Head)}No|{($Head)}MMSI|{($Head)}Name|",
+        ":(LoopFrom 3)",
+        "{($Head)(%CT_Null.CL_Misc_ChNo_1Base[0])}|{($Val)(%CL_DscIndId_Id[0])}|"
+        "{($Val)(%CL_DscIndId_Comment[0])}|",
+        ":(LoopTo)",
+        "#"};
 }
 
 // The tag cell of channel slot 4 on the International sheet, as the owner of a selection list.
@@ -105,7 +106,8 @@ TEST(SheetRequest, TypingOpensTheEditorAndCommittingWritesTheImage) {
     sheet->EditorKeyDown(clsSheetKey::kDown);  // commits and moves on
     EXPECT_FALSE(fixture.grid.IsEditorShown());
     std::string name;
-    for (int32_t i = 0; i < 7; ++i) name += static_cast<char>(fixture.image.GetByte(kNames + 10 + i));
+    for (int32_t i = 0; i < 7; ++i)
+        name += static_cast<char>(fixture.image.GetByte(kNames + 10 + i));
     EXPECT_EQ(name, "KESTREL");
     EXPECT_EQ(fixture.grid.Row(), 3);
 
@@ -121,12 +123,12 @@ TEST(SheetRequest, TypingOpensTheEditorAndCommittingWritesTheImage) {
 TEST(SheetRequest, AKeyOnAnEmptyIdRowMovesToItsIdAndRepeatsThereAfterAPause) {
     SheetFixture fixture(Sections());
     for (int32_t n = 0; n < 3; ++n)
-        for (int32_t b = 0; b < 5; ++b) fixture.image.SetByte(kDscIds + 16 * n + b, 0xFF);
+        for (int32_t b = 0; b < 5; ++b)
+            fixture.image.SetByte(kDscIds + 16 * n + b, 0xFF);
     ManualScheduler scheduler;
     clsSheetServices services = fixture.Services();
     services.timers = &scheduler;
-    iuiSheet sheet(fixture.grid, fixture.store, "GI_Sheet_DscIndId", fixture.measure, services,
-                   {});
+    iuiSheet sheet(fixture.grid, fixture.store, "GI_Sheet_DscIndId", fixture.measure, services, {});
     sheet.Build();
     sheet.KeyDown(clsSheetKey::kDown, 0);
     sheet.KeyDown(clsSheetKey::kRight, 0);
@@ -150,7 +152,8 @@ TEST(SheetRequest, EngineRepaintsReachTheGrid) {
     fixture.events.Post(cmcEvCode::RepaintIndex, 0, 3);
     fixture.events.Tick();
     std::set<std::pair<int32_t, int32_t>> expected;
-    for (int32_t r = 1; r <= 6; ++r) expected.insert({1, r});
+    for (int32_t r = 1; r <= 6; ++r)
+        expected.insert({1, r});
     expected.insert({0, 4});
     expected.insert({2, 4});
     EXPECT_EQ(fixture.grid.invalidated, expected);
