@@ -9,8 +9,8 @@ constexpr int32_t w = FakeTextMeasure::kCharWidth;
 constexpr int32_t h = FakeTextMeasure::kLineHeight;
 
 std::vector<std::string> PaintSheet(const std::string& style) {
-    return {"#GI_Sheet_T_Style", style, "#", "#GI_Sheet_T_BasicCell", "{($Basic)(%CT_IntCh.)}",
-            "#", "#GI_Sheet_T_Cells",
+    return {"#GI_Sheet_T_Style", style, "#", "#GI_Sheet_T_BasicCell", "{($Basic)(%CT_IntCh.)}", "#",
+            "#GI_Sheet_T_Cells",
             // row 0: a fixed heading; a centred two-line caption over a continued cell
             "{($Head)}Ch|{^WH(Color=clRed)}ab\\ncdef|{+}|{X}|",
             // row 1: selectable, right-aligned, bottom, with a quarter rule; a "T" cell
@@ -107,8 +107,8 @@ TEST(SheetPaint, PrintingPaintsWhiteAndGreyWithBlackRulesAndMarks) {
     EXPECT_EQ(attribute.markSize, (cell.bottom - cell.top) / 2);
     EXPECT_EQ(attribute.markY, cell.bottom - 1 - attribute.markSize);
     ASSERT_FALSE(attribute.lines.empty());
-    const int32_t textRight = attribute.lines[0].x + static_cast<int32_t>(
-                                                         attribute.lines[0].text.size()) * w;
+    const int32_t textRight =
+        attribute.lines[0].x + static_cast<int32_t>(attribute.lines[0].text.size()) * w;
     EXPECT_EQ(attribute.markX, std::min(textRight, cell.right - attribute.markSize - 1));
 
     // On screen a mark needs the application's image list.
