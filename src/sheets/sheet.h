@@ -105,6 +105,8 @@ public:
     // the typed text. Returns the engine's answer (0 when a selection list committed instead).
     int32_t Request(int32_t col, int32_t row, int32_t code, int32_t argument,
                     const std::string* typed = nullptr);
+    // A popup menu item was chosen: its label goes to the engine with the current cell.
+    void PopupCommand(int32_t label);
 
     // Grid events.
     bool CanSelect(int32_t col, int32_t row) const;  // may (col, row) become current
@@ -157,18 +159,14 @@ protected:
     void SetTitle(const std::string& title) { m_title = title; }
     datCellFont& MutableTitleFont() { return m_titleFont; }
     cmcGTex& Store() { return m_store; }
-    double Scale() const { return m_scale; }
 
 private:
-    friend class cuiSheetEvents;
-
     // flags
     static constexpr uint8_t kSelectionList = 0x01;
     static constexpr uint8_t kNoPrint = 0x02;
     static constexpr uint8_t kColSizing = 0x04;
     static constexpr uint8_t kColorSelectLine = 0x08;
     // state
-    static constexpr uint8_t kMoving = 0x01;
     static constexpr uint8_t kRangeActive = 0x02;
     static constexpr uint8_t kMouseHeld = 0x04;
 
@@ -292,7 +290,6 @@ private:
     int32_t m_editorRow = kNone;
     std::unique_ptr<cmcTimer> m_repeatTimer;
     int32_t m_repeatCode = 0;
-    int32_t m_repeatPause = 0;
     int32_t m_repeatDepth = 0;
 };
 

@@ -406,9 +406,7 @@ void cuiSheet::ChooseCurrentCell() {
         return;
     }
     m_grid.SetEnabled(true);
-    m_state |= kMoving;
     m_grid.MoveCurrent(col, row, true);
-    m_state &= static_cast<uint8_t>(~kMoving);
     m_anchorCol = col;
     m_anchorRow = row;
 }

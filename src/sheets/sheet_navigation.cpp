@@ -88,12 +88,13 @@ bool cuiSheet::MoveBy(int32_t dCol, int32_t dRow, bool extend) {
     int32_t col = m_grid.Col();
     int32_t row = m_grid.Row();
     const bool wrap = IsSelectionList() && !m_grid.ScrollBarsShown();
-    const int32_t keepCol = dRow != 0 ? (m_lastArrowCol != kNone ? m_lastArrowCol : col) : kNone;
-    const int32_t keepRow = dCol != 0 ? (m_lastArrowRow != kNone ? m_lastArrowRow : row) : kNone;
-    if (dRow != 0) m_lastArrowRow = kNone;
-    if (dCol != 0) m_lastArrowCol = kNone;
-    if (dRow != 0) m_lastArrowCol = keepCol;
-    if (dCol != 0) m_lastArrowRow = keepRow;
+    if (dRow != 0) {
+        if (m_lastArrowCol == kNone) m_lastArrowCol = col;
+        m_lastArrowRow = kNone;
+    } else {
+        if (m_lastArrowRow == kNone) m_lastArrowRow = row;
+        m_lastArrowCol = kNone;
+    }
     if (!FindStraight(dCol, dRow, wrap, col, row) &&
         (IsSelectionList() || !FindNearest(dCol, dRow, col, row))) {
         return false;
@@ -162,9 +163,7 @@ void cuiSheet::KeyPress(char character) {
 void cuiSheet::MoveCurrent(int32_t col, int32_t row, uint8_t modifiers) {
     const int32_t oldCol = m_grid.Col();
     const int32_t oldRow = m_grid.Row();
-    m_state |= kMoving;
     m_grid.MoveCurrent(col, row, true);
-    m_state &= static_cast<uint8_t>(~kMoving);
     if (col == m_firstSelCol) m_grid.SetTopLeft(m_fixedCols, m_grid.TopRow());
     if (row == m_firstSelRow) m_grid.SetTopLeft(m_grid.LeftCol(), m_fixedRows);
     m_lastArrowCol = m_lastArrowRow = kNone;

@@ -92,6 +92,10 @@ int32_t cuiSheet::Request(int32_t col, int32_t row, int32_t code, int32_t argume
     return answer;
 }
 
+void cuiSheet::PopupCommand(int32_t label) {
+    if (CanSelect(m_grid.Col(), m_grid.Row())) Request(m_grid.Col(), m_grid.Row(), 0, label);
+}
+
 void cuiSheet::CommitSelectionList(cmcCellCapsule& capsule) {
     if (m_ownerCapsule != nullptr) {
         cmcCellCapsule commit = *m_ownerCapsule;

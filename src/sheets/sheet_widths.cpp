@@ -49,8 +49,9 @@ void cuiSheet::LoadColumnWidths() {
     m_loadingWidths = true;
     for (int32_t c = 0; c < m_cols; ++c) {
         if (!IsDataColumn(c)) continue;
+        // A width of no pixels is no width a user set: it would hide the column.
         const int32_t stored = environ.ReadRegistryInt(keyPath, std::to_string(c));
-        if (stored < 0) continue;
+        if (stored <= 0) continue;
         if (!m_printing) {
             m_grid.SetColWidth(c, stored);
             continue;

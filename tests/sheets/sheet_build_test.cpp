@@ -60,6 +60,18 @@ TEST(SheetBuild, ALongerLoopIsParsedAgainWithTheSheetVariables) {
     EXPECT_EQ(lines, (std::vector<int32_t>{1, 2, 1, 2}));
 }
 
+TEST(SheetBuild, ALoopRepeatsItsRowLinesAndNotTheDirectivesBetweenThem) {
+    SheetFixture fixture(
+        Sheet("GI_Sheet_T", "", {":(LoopFrom 2)", "{S}a|", ":(SelectOFF)", "{S}b|", ":(LoopTo)"}));
+    auto sheet = fixture.Page("GI_Sheet_T");
+    ASSERT_EQ(sheet->RowCount(), 4);
+    std::vector<std::string> captions;
+    for (int32_t r = 0; r < 4; ++r)
+        captions.push_back(sheet->Cell(0, r).GetCaption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"a", "b", "a", "b"}));
+    EXPECT_EQ(sheet->RowAttributes(3).line, 3);
+}
+
 TEST(SheetBuild, FixedRowsAndColumnsLeaveOneScrollingLine) {
     SheetFixture fixture(
         Sheet("GI_Sheet_T", "(FixedRows=5)(FixedCols=9)", {"{S}a|b|", "{S}c|", "{S}d|e|f|"}));
