@@ -202,6 +202,13 @@ void cuiSheet::ExtendSelection(int32_t col, int32_t row) {
         }
     }
     MarkLines();
+    // A range of more than the current cell is a range selection: the current cell keeps to it
+    // and the engine's row commands act on all of it.
+    if (col != m_anchorCol || row != m_anchorRow) {
+        m_state |= kRangeActive;
+    } else {
+        m_state &= static_cast<uint8_t>(~kRangeActive);
+    }
     m_grid.InvalidateAll();
 }
 
