@@ -160,10 +160,12 @@ TEST(SheetRequest, AKeyOnAnEmptyIdRowMovesToItsIdAndRepeatsThereAfterAPause) {
 TEST(SheetRequest, ARowCommandActsOnTheRangeAndTheEngineSelectsTheNewRows) {
     constexpr int32_t kWaypoints = 0x4160;  // 20 bytes each, the name first
     SheetFixture fixture(Sections());
-    for (int32_t n = 0; n < 51; ++n) fixture.image.SetByte(kWaypoints + 20 * n, 0xFF);
+    for (int32_t n = 0; n < 51; ++n)
+        fixture.image.SetByte(kWaypoints + 20 * n, 0xFF);
     const std::string buoy = "BUOY      ";
     for (int32_t i = 0; i < 10; ++i)
-        fixture.image.SetByte(kWaypoints + 20 + i, static_cast<uint8_t>(buoy[static_cast<size_t>(i)]));
+        fixture.image.SetByte(kWaypoints + 20 + i,
+                              static_cast<uint8_t>(buoy[static_cast<size_t>(i)]));
     auto sheet = fixture.Page("GI_Sheet_Waypoint");
     sheet->KeyDown(clsSheetKey::kDown, 0);
     sheet->KeyDown(clsSheetKey::kDown, clsKeyModifier::kShift);
