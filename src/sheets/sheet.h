@@ -201,6 +201,7 @@ private:
     void CurrentCellChanged(int32_t oldCol, int32_t oldRow);
     void InvalidateRow(int32_t row);
     void UpdatePopupMenu(bool force);
+    void RemovePopupMenu();
     int32_t ClickTarget(int32_t col, int32_t row) const;  // walks left over "T" cells
 
     // sheet_request.cpp

@@ -82,7 +82,7 @@ cuiSheet::cuiSheet(cuiGrid& grid, cmcGTex& store, const std::string& nameSpec,
 
 cuiSheet::~cuiSheet() {
     if (m_services.events != nullptr) m_services.events->RemoveListener(&cuiSheet::OnEvent, this);
-    if (m_hasPopup && m_services.popupMenus != nullptr) m_services.popupMenus->Remove();
+    RemovePopupMenu();
 }
 
 void cuiSheet::SetSavedPosition(int32_t col, int32_t row, int32_t leftCol, int32_t topRow) {

@@ -202,6 +202,13 @@ void cuiSheet::ExtendSelection(int32_t col, int32_t row) {
         }
     }
     MarkLines();
+    // A range of more than the current cell is a range selection: the current cell keeps to it
+    // and the engine's row commands act on all of it.
+    if (col != m_anchorCol || row != m_anchorRow) {
+        m_state |= kRangeActive;
+    } else {
+        m_state &= static_cast<uint8_t>(~kRangeActive);
+    }
     m_grid.InvalidateAll();
 }
 
@@ -263,15 +270,27 @@ void cuiSheet::UpdatePopupMenu(bool force) {
     if (!force && !m_grid.HasFocus()) return;
     const std::string key(Cell(m_grid.Col(), m_grid.Row()).GetPopupMenu());
     if (key.empty()) {
-        if (m_hasPopup) m_services.popupMenus->Remove();
-        m_hasPopup = false;
-        m_popupKey.clear();
+        RemovePopupMenu();
         return;
     }
     if (m_hasPopup && !force && key == m_popupKey) return;
     m_services.popupMenus->Build(key);
     m_hasPopup = true;
     m_popupKey = key;
+    // The main window's Edit menu offers the same items.
+    if (m_services.events != nullptr) {
+        m_services.events->SendText(cmcEvCode::MenuSetItems, kMenuHandlerSheet, CL_Menu_Edit_Top,
+                                    key);
+    }
+}
+
+void cuiSheet::RemovePopupMenu() {
+    if (!m_hasPopup || m_services.popupMenus == nullptr) return;
+    m_services.popupMenus->Remove();
+    m_hasPopup = false;
+    m_popupKey.clear();
+    if (m_services.events != nullptr)
+        m_services.events->Send(cmcEvCode::MenuClearItems, 0, CL_Menu_Edit_Top);
 }
 
 int32_t cuiSheet::ClickTarget(int32_t col, int32_t row) const {
@@ -359,9 +378,8 @@ void cuiSheet::FocusEnter() {
 }
 
 void cuiSheet::FocusLeave() {
-    if (m_hasPopup && m_services.popupMenus != nullptr) m_services.popupMenus->Remove();
-    m_hasPopup = false;
-    m_popupKey.clear();
+    RemovePopupMenu();
+    if (m_services.events != nullptr) m_services.events->Send(cmcEvCode::RefreshMenus, 0, 0);
     m_grid.InvalidateAll();
 }
 

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 class cmcEvMan;
 class cmcTimerService;
 class indEnviron;
+
+// The handler number a sheet gives the Edit menu's items when it puts its popup menu's items there
+// (event MenuSetItems): a click on them is a popup command of the sheet in view.
+constexpr int32_t kMenuHandlerSheet = 1;
 
 // Builds and removes the popup menu of a sheet's current cell from an overlay menu key (its
 // "_BasicCell" and "_Body" sections). The GUI implements it with its menus.

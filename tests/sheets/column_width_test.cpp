@@ -111,3 +111,28 @@ TEST(ColumnWidths, PrintingScalesTheStoredWidthAndNeverWidens) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ColumnWidths, ADoubleClickOnAHeadingEdgeFitsTheColumn) {
+    SheetFixture fixture(WidthSheet("GI_Sheet_W"));
+    auto sheet = fixture.Page("GI_Sheet_W");
+    const int32_t fitted = 10 * FakeTextMeasure::kCharWidth + 8;  // "abcdefghij"
+    fixture.grid.SetColWidth(2, 300);
+    clsCellRect heading = fixture.grid.CellRect(2, 0);
+    sheet->DoubleClick(heading.right - 2, heading.top + 1);  // near its right edge
+    EXPECT_EQ(fixture.grid.ColWidth(2), fitted);
+    EXPECT_EQ(Stored(fixture, kKey, "2"), fitted);
+
+    fixture.grid.SetColWidth(2, 300);
+    heading = fixture.grid.CellRect(3, 0);
+    sheet->DoubleClick(heading.left, heading.top + 1);  // on the left edge of the next
+    EXPECT_EQ(fixture.grid.ColWidth(2), fitted);
+
+    fixture.grid.SetColWidth(2, 300);
+    heading = fixture.grid.CellRect(2, 0);
+    sheet->DoubleClick(heading.left + 100, heading.top + 1);  // in the middle: nothing
+    EXPECT_EQ(fixture.grid.ColWidth(2), 300);
+}
+
+}  // namespace

@@ -141,21 +141,35 @@ TEST(SheetSelection, AChangeOfCurrentCellIsAnnouncedAndRebuildsThePopupMenu) {
                           "{S(%CT_IntCh.CL_Null[4])}a|{S(%CT_UsaCh.Flex0[9])(PopupMenu=GI_PM_B)}b|"
                           "{S(%CT_Null.CL_Null[1])}c|",
                           "#"});
-    std::vector<std::vector<int32_t>> announced;
+    // Current-cell changes as (category, label, index); Edit menu events as (code, first,
+    // second) with the section named.
+    struct Heard {
+        std::vector<std::vector<int32_t>> cells;
+        std::vector<std::string> menus;
+    } heard;
     auto listener = [](void* context, const cmcEvent& event) {
-        if (event.code != cmcEvCode::CurrentCellChanged) return;
-        std::vector<int32_t> data(3);
-        std::memcpy(data.data(), event.data.data(), 3 * sizeof(int32_t));
-        static_cast<std::vector<std::vector<int32_t>>*>(context)->push_back(data);
+        Heard& to = *static_cast<Heard*>(context);
+        if (event.code == cmcEvCode::CurrentCellChanged) {
+            std::vector<int32_t> data(3);
+            std::memcpy(data.data(), event.data.data(), 3 * sizeof(int32_t));
+            to.cells.push_back(data);
+        } else if (event.code == cmcEvCode::MenuSetItems) {
+            to.menus.push_back("set " + std::to_string(event.first) + " " +
+                               std::to_string(event.second) + " " + event.Text());
+        } else if (event.code == cmcEvCode::MenuClearItems) {
+            to.menus.push_back("clear " + std::to_string(event.second));
+        } else if (event.code == cmcEvCode::RefreshMenus) {
+            to.menus.push_back("refresh");
+        }
     };
-    fixture.events.AddListener(listener, &announced);
+    fixture.events.AddListener(listener, &heard);
     fixture.grid.SetFocus(true);
     auto sheet = fixture.Page("GI_Sheet_T");
     EXPECT_EQ(fixture.popups.built, (std::vector<std::string>{"GI_PMenu_Edit"}));
     sheet->KeyDown(clsSheetKey::kRight, 0);
     sheet->KeyDown(clsSheetKey::kRight, 0);
     fixture.events.Tick();
-    EXPECT_EQ(announced,
+    EXPECT_EQ(heard.cells,
               (std::vector<std::vector<int32_t>>{{CT_UsaCh, Flex0, 9}, {CT_Null, CL_Null, 1}}));
     EXPECT_EQ(fixture.popups.built,
               (std::vector<std::string>{"GI_PMenu_Edit", "GI_PM_B", "GI_PMenu_Edit"}));
@@ -164,6 +178,11 @@ TEST(SheetSelection, AChangeOfCurrentCellIsAnnouncedAndRebuildsThePopupMenu) {
     sheet->FocusEnter();  // rebuilt even though the key is the same
     EXPECT_EQ(fixture.popups.built.back(), "GI_PMenu_Edit");
     EXPECT_EQ(fixture.popups.built.size(), 4u);
+    const std::string edit = std::to_string(CL_Menu_Edit_Top);
+    const std::string set = "set " + std::to_string(kMenuHandlerSheet) + " " + edit + " ";
+    EXPECT_EQ(heard.menus, (std::vector<std::string>{set + "GI_PMenu_Edit", set + "GI_PM_B",
+                                                     set + "GI_PMenu_Edit", "clear " + edit,
+                                                     "refresh", set + "GI_PMenu_Edit"}));
 }
 
 TEST(SheetSelection, AClickOnATCellActsOnTheCellItFollows) {

@@ -40,6 +40,19 @@ std::vector<std::string> Sections() {
         "{($Head)(%CT_Null.CL_Misc_ChNo_1Base[0])}|{($Val)(%CL_DscIndId_Id[0])}|"
         "{($Val)(%CL_DscIndId_Comment[0])}|",
         ":(LoopTo)",
+        "#",
+        "#GI_Sheet_Waypoint_Style",
+        "(FixedCols=1)(FixedRows=1)(MultiSelect=Line)",
+        "#",
+        "#GI_Sheet_Waypoint_BasicCell",
+        "{($Basic)(%CT_Waypoint.)}",
+        "#",
+        "#GI_Sheet_Waypoint_Cells",
+        "{($Head)}No.|{($Head)}Name|{($Head)}Latitude|",
+        ":(LoopFrom 6)",
+        "{($Head)(%CT_Null.CL_Misc_ChNo_1Base[0])}|{($Val)(%CL_Waypt_Name[0])}|"
+        "{($Val)(%CL_Waypt_Lat[0])}|",
+        ":(LoopTo)",
         "#"};
 }
 
@@ -142,6 +155,30 @@ TEST(SheetRequest, AKeyOnAnEmptyIdRowMovesToItsIdAndRepeatsThereAfterAPause) {
     scheduler.Advance(1);
     ASSERT_TRUE(fixture.grid.IsEditorShown());
     EXPECT_EQ(fixture.grid.EditorText(), "2");
+}
+
+TEST(SheetRequest, ARowCommandActsOnTheRangeAndTheEngineSelectsTheNewRows) {
+    constexpr int32_t kWaypoints = 0x4160;  // 20 bytes each, the name first
+    SheetFixture fixture(Sections());
+    for (int32_t n = 0; n < 51; ++n)
+        fixture.image.SetByte(kWaypoints + 20 * n, 0xFF);
+    const std::string buoy = "BUOY      ";
+    for (int32_t i = 0; i < 10; ++i)
+        fixture.image.SetByte(kWaypoints + 20 + i,
+                              static_cast<uint8_t>(buoy[static_cast<size_t>(i)]));
+    auto sheet = fixture.Page("GI_Sheet_Waypoint");
+    sheet->KeyDown(clsSheetKey::kDown, 0);
+    sheet->KeyDown(clsSheetKey::kDown, clsKeyModifier::kShift);
+    ASSERT_TRUE(sheet->IsRangeActive());
+    ASSERT_TRUE(sheet->IsSelected(2, 2));  // line mode: the whole row
+    sheet->PopupCommand(CL_PMenu_Insert);  // two blank waypoints at 1 and 2
+    EXPECT_EQ(fixture.image.GetByte(kWaypoints + 20 * 3), 'B');
+    EXPECT_EQ(fixture.image.GetByte(kWaypoints + 20 * 1), 0xFF);
+    EXPECT_TRUE(sheet->IsRangeActive());
+    for (int32_t r = 1; r <= 6; ++r) {
+        EXPECT_EQ(sheet->IsSelected(1, r), r == 2 || r == 3) << r;
+        EXPECT_EQ(sheet->IsSelected(2, r), r == 2 || r == 3) << r;
+    }
 }
 
 TEST(SheetRequest, EngineRepaintsReachTheGrid) {
