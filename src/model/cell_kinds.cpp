@@ -176,6 +176,15 @@ bool TextCell(clsCellCall& call, uint8_t* buffer, int32_t length) {
     return changed;
 }
 
+void ChannelNameCell(clsCellCall& call) {
+    datCh& record = call.record;
+    if (TextCell(call, record.name, kChannelNameLength)) {
+        NormaliseChannelName(record.name, kChannelNameLength);
+        record.RefreshRecord();
+        call.text = TextOfBuffer(record.name, kChannelNameLength);
+    }
+}
+
 bool IdCell(clsCellCall& call, uint8_t* id, int32_t digitCount) {
     bool changed = false;
     if (call.mode == clsMode::kTyped) {

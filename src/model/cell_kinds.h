@@ -40,6 +40,10 @@ bool TimerCell(clsCellCall& call, int32_t& value, const clsTimerRange& range);
 // Bytes shown as text; anything outside 0x20-0x7E is shown, and kept, as a blank.
 bool TextCell(clsCellCall& call, uint8_t* buffer, int32_t length);
 
+// The record's channel name in the channel-name character set; a committed name is normalised
+// and the record refreshed so that every row sharing the name shows it.
+void ChannelNameCell(clsCellCall& call);
+
 // A DSC or ATIS identity of digitCount digits in five bytes.
 bool IdCell(clsCellCall& call, uint8_t* id, int32_t digitCount);
 

@@ -146,19 +146,10 @@ void Simplex(clsCellCall& call) {
     FlagChoice(call, "GI_Sheet_Sel_ChSimp", datCh::kSimplex);
 }
 
-void Comment(clsCellCall& call) {
-    datCh& record = call.record;
-    if (TextCell(call, record.name, kChannelNameLength)) {
-        NormaliseChannelName(record.name, kChannelNameLength);
-        record.RefreshRecord();
-        call.text = TextOfBuffer(record.name, kChannelNameLength);
-    }
-}
-
 constexpr clsLabelEntry kLabels[] = {
-    {CL_ChList_No, ChannelNumber}, {CL_ChList_Atr, Attribute}, {CL_ChList_Tag, Tag},
-    {CL_ChList_TxInh, TxInhibit},  {CL_ChList_Poc, Power},     {CL_ChList_Simp, Simplex},
-    {CL_ChList_Comment, Comment},
+    {CL_ChList_No, ChannelNumber},        {CL_ChList_Atr, Attribute}, {CL_ChList_Tag, Tag},
+    {CL_ChList_TxInh, TxInhibit},         {CL_ChList_Poc, Power},     {CL_ChList_Simp, Simplex},
+    {CL_ChList_Comment, ChannelNameCell},
 };
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "model/channel_record.h"
 #include "model/engine_host.h"
 #include "model/label_table.h"
-#include "model/text_codec.h"
 #include "platform/string_format.h"
 
 namespace {
@@ -77,12 +76,7 @@ void Comment(clsCellCall& call) {
         FixedCell(call, "   ");
         return;
     }
-    datCh& record = call.record;
-    if (TextCell(call, record.name, kChannelNameLength)) {
-        NormaliseChannelName(record.name, kChannelNameLength);
-        record.RefreshRecord();
-        call.text = TextOfBuffer(record.name, kChannelNameLength);
-    }
+    ChannelNameCell(call);
 }
 
 constexpr clsLabelEntry kLabels[] = {

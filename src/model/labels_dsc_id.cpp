@@ -9,7 +9,6 @@
 #include "model/engine_host.h"
 #include "model/id_codec.h"
 #include "model/label_table.h"
-#include "model/text_codec.h"
 
 namespace {
 
@@ -55,12 +54,7 @@ void AddressType(clsCellCall& call) {
 }
 
 void Comment(clsCellCall& call) {
-    datCh& record = call.record;
-    if (TextCell(call, record.name, kChannelNameLength)) {
-        NormaliseChannelName(record.name, kChannelNameLength);
-        record.RefreshRecord();
-        call.text = TextOfBuffer(record.name, kChannelNameLength);
-    }
+    ChannelNameCell(call);
     // A station without a name cannot be told apart in the radio's call menu.
     if (call.text.empty()) call.state |= clsCellState::kError;
 }
