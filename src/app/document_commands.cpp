@@ -64,8 +64,7 @@ cmcMessageAnswer cuiMain::ConfirmSaveChanges(bool another) {
     const cmcMessageAnswer answer =
         Message(text, cmcMessageIcon::Warning, cmcMessageButtons::YesNoCancel);
     if (answer != cmcMessageAnswer::Yes) return answer;
-    const bool saved =
-        IsUntitled() || another ? SaveAsDocument() : SavePath(GetDocumentPath());
+    const bool saved = IsUntitled() || another ? SaveAsDocument() : SavePath(GetDocumentPath());
     return saved ? cmcMessageAnswer::Yes : cmcMessageAnswer::Cancel;
 }
 

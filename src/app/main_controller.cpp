@@ -4,6 +4,7 @@
 #include "app/event_manager.h"
 #include "app/image_identity.h"
 #include "model/address_range.h"
+#include "model/cell_request.h"
 #include "model/clone_file.h"
 #include "overlay/gtex.h"
 #include "platform/fatal.h"
@@ -20,8 +21,7 @@ constexpr int32_t kVisibleMargin = 16;
 
 }  // namespace
 
-cuiMain::cuiMain(const datControllerLinks& links, const std::string& modelName,
-                 int32_t imageSize)
+cuiMain::cuiMain(const datControllerLinks& links, const std::string& modelName, int32_t imageSize)
     : m_environ(links.environ),
       m_gtex(links.gtex),
       m_helpGTex(links.helpGTex),
@@ -29,6 +29,7 @@ cuiMain::cuiMain(const datControllerLinks& links, const std::string& modelName,
       m_host(links.host),
       m_clock(links.clock),
       m_imageSize(imageSize),
+      m_cloneMan(links.serial, links.timers, links.clock, links.host, links.gtex, links.environ),
       m_choiceLists(links.choices) {
     const std::string folder = ProgramFolder();
     m_gtex.SetSourceFile(StringPrintf("%s%s.OVL", folder.c_str(), modelName.c_str()));
@@ -44,16 +45,20 @@ cuiMain::cuiMain(const datControllerLinks& links, const std::string& modelName,
     m_tick = cmcTask::Create(links.timers);
     m_tick->SetCallback([this](cmcTask&) { OnTick(); });
     m_events.AddListener(&cuiMain::OnEvent, this);
+    SetEngineHost(this);
     cuiMain::Reset();
 }
 
 cuiMain::~cuiMain() {
+    SetEngineHost(nullptr);
     m_tick->SetInterval(-1);
     m_events.RemoveListener(&cuiMain::OnEvent, this);
 }
 
 void cuiMain::Reset() {
     SetModelCodes(0, 0);
+    m_cloneMan.SetInfoCheck([this](dst_CDrv_Result& result) { CheckModelReply(result); });
+    m_cloneMan.SetReadCheck([this](dst_CDrv_Result& result) { CheckReadImage(result); });
 }
 
 void cuiMain::SetModelCodes(int32_t modelCode, int32_t subCode) {
@@ -61,8 +66,8 @@ void cuiMain::SetModelCodes(int32_t modelCode, int32_t subCode) {
     m_subCode = subCode;
 }
 
-void cuiMain::Setup(cuiFrame& frame, const std::vector<std::string>&) {
-    m_frame = &frame;
+void cuiMain::Setup(cuiFrame* frame, const std::vector<std::string>&) {
+    m_frame = frame;
     int32_t& modelType = m_environ.Settings().modelType;
     if (modelType < 0 || modelType >= kModelTypeCount) modelType = 0;
     LoadTemplate(modelType);
@@ -77,7 +82,7 @@ void cuiMain::Setup(cuiFrame& frame, const std::vector<std::string>&) {
 
     // The memory map compiled into the cell value engine addresses a full radio image.
     if (m_imageSize < kImageSize) FatalError(kSelfCheckText);
-    m_tick->SetInterval(kControllerTickMs);
+    if (m_frame) m_tick->SetInterval(kControllerTickMs);
 }
 
 void cuiMain::BuildTree() {
@@ -133,8 +138,7 @@ void cuiMain::LoadTemplate(int32_t modelType) {
 
 void cuiMain::ChangeModel(int32_t modelType, bool ask) {
     if (modelType == ModelType()) return;
-    if (ask && Message(GetMultiLineText(m_gtex, "GI_AppMess_ChangeModel"),
-                       cmcMessageIcon::Warning,
+    if (ask && Message(GetMultiLineText(m_gtex, "GI_AppMess_ChangeModel"), cmcMessageIcon::Warning,
                        cmcMessageButtons::OkCancel) != cmcMessageAnswer::Ok) {
         return;
     }
@@ -316,13 +320,17 @@ bool cuiMain::CanPrintCurrentSheet() {
     return m_sheet && m_sheet->CanPrint();
 }
 
-void cuiMain::OpenSelectionList(const clsCellCall& call, const std::string& sheetKey,
-                                int32_t label, int32_t value) {
+void cuiMain::OpenSelectionList(const clsCellCall& call, const std::string& sheetKey, int32_t label,
+                                int32_t value) {
     if (m_frame) m_frame->OpenSelectionList(call, sheetKey, label, value);
 }
 
 void cuiMain::OpenEntryDialog(const clsCellCall& call, const std::string& text, int32_t mode) {
     if (m_frame) m_frame->OpenEntryDialog(call, text, mode);
+}
+
+void cuiMain::PaintCell(const clsCellCall& call) {
+    if (m_frame) m_frame->PaintCell(call);
 }
 
 cmcMessageAnswer cuiMain::Message(const std::string& text, cmcMessageIcon icon,

@@ -8,6 +8,7 @@
 
 #include "app/frame.h"
 #include "app/sheet_history.h"
+#include "clone/clone_manager.h"
 #include "clone/task.h"
 #include "clone/tick.h"
 #include "model/channel_clipboard.h"
@@ -45,6 +46,7 @@ struct datControllerLinks {
     cmcHelpGTex& helpGTex;
     cmcEvMan& events;
     cmcHost& host;
+    cmcSerialBackend& serial;
     cmcTimerService& timers;
     cmcClock& clock;
     clsChoiceSource& choices;
@@ -65,9 +67,10 @@ public:
 
     // Virtual operations: the model's controller refines them.
     virtual void Reset();
-    // Loads the template, builds the tree in frame and starts the tick; arguments are the
-    // command line, the program's path first.
-    virtual void Setup(cuiFrame& frame, const std::vector<std::string>& arguments);
+    // Loads the template, builds the tree in the frame and starts the tick; arguments are the
+    // command line, the program's path first. Without a frame (the command-line program) there
+    // is no tree, no page and no tick.
+    virtual void Setup(cuiFrame* frame, const std::vector<std::string>& arguments);
     virtual void BuildTree();
     virtual bool IsForeignImage(const cmcEeprom& image);
     virtual bool IsNewerImage(const cmcEeprom& image);
@@ -142,6 +145,14 @@ public:
     const std::array<uint8_t, kCloneInfoSize>& CloneInformationRecord() const {
         return m_cloneInfo;
     }
+    // The second model word of the radio's last accepted model reply.
+    int32_t CloneModelWord2() const { return m_cloneModelWord2; }
+    indCloneMan& CloneMan() { return m_cloneMan; }
+
+    // The clone manager's checks: the model reply must be this model's with a sound info block
+    // (it becomes the clone information record), and a received image must be of this layout.
+    void CheckModelReply(dst_CDrv_Result& result);
+    void CheckReadImage(dst_CDrv_Result& result);
 
     // cmcEngineHost
     cmcEeprom& WorkingImage() override { return m_working; }
@@ -159,6 +170,7 @@ public:
     void OpenSelectionList(const clsCellCall& call, const std::string& sheetKey, int32_t label,
                            int32_t value) override;
     void OpenEntryDialog(const clsCellCall& call, const std::string& text, int32_t mode) override;
+    void PaintCell(const clsCellCall& call) override;
 
 protected:
     // A message box captioned with the program's title.
@@ -196,6 +208,7 @@ protected:
     bool m_convertMode = false;
     std::unique_ptr<cmcTick> m_warningRecheck;
     cmcSheetHistory m_history;
+    indCloneMan m_cloneMan;
     std::array<uint8_t, kCloneInfoSize> m_cloneInfo{};
     int32_t m_cloneModelWord2 = 0;
     cmcClipCh m_clipboard;

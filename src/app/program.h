@@ -5,15 +5,16 @@
 #include "app/environ.h"
 #include "app/event_manager.h"
 #include "app/radio_controller.h"
+#include "model/overlay_choice_source.h"
 #include "overlay/gtex.h"
 
 class cmcClock;
 class cmcHost;
 class cmcInstanceLock;
 class cmcScreen;
+class cmcSerialBackend;
 class cmcSettingsStore;
 class cmcTimerService;
-class clsChoiceSource;
 
 // The platform services a program instance runs on; all outlive it.
 struct datPlatformServices {
@@ -21,9 +22,9 @@ struct datPlatformServices {
     cmcInstanceLock& lock;
     const cmcScreen& screen;
     cmcHost& host;
+    cmcSerialBackend& serial;
     cmcTimerService& timers;
     cmcClock& clock;
-    clsChoiceSource& choices;
 };
 
 // The process-wide objects, made in this order and gone in the reverse order: the settings (with
@@ -48,5 +49,6 @@ private:
     cmcGTex m_gtex;
     cmcHelpGTex m_helpGTex;
     cmcEvMan m_events;
+    cmcOverlayChoiceSource m_choices{m_gtex};
     std::unique_ptr<indMain> m_main;
 };

@@ -79,7 +79,7 @@ void indMain::Reset() {
     SetModelCodes(kModelCode, kSubCode);
 }
 
-void indMain::Setup(cuiFrame& frame, const std::vector<std::string>& arguments) {
+void indMain::Setup(cuiFrame* frame, const std::vector<std::string>& arguments) {
     cuiMain::Setup(frame, arguments);
     for (const std::string& argument : arguments) {
         const std::string lowered = Lowered(argument);
@@ -112,10 +112,10 @@ void indMain::SyncModelToImage(cmcEeprom& image) {
         ::NormaliseImage(image, m_template, imageType, 0);
         image.SetByte(kModelTypeAddress, kConvertTargetModelType);
         const uint8_t option = image.GetByte(kConvertOptionAddress);
-        image.SetByte(kConvertOptionAddress,
-                      static_cast<uint8_t>((option & ~kConvertOptionBit) |
-                                           (m_template.GetByte(kConvertOptionAddress) &
-                                            kConvertOptionBit)));
+        image.SetByte(
+            kConvertOptionAddress,
+            static_cast<uint8_t>((option & ~kConvertOptionBit) |
+                                 (m_template.GetByte(kConvertOptionAddress) & kConvertOptionBit)));
         image.SetByte(kConvertModelByteAddress, m_template.GetByte(kConvertModelByteAddress));
         for (int32_t i = 0; i < kSymbolTextCount; ++i) {
             const int32_t address = kSymbolTextAddress + kSymbolTextLength * i;

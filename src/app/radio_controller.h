@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ public:
 
     void Reset() override;
     // Also applies the switches "/tamblor" (maker mode) and "/convert" (convert mode).
-    void Setup(cuiFrame& frame, const std::vector<std::string>& arguments) override;
+    void Setup(cuiFrame* frame, const std::vector<std::string>& arguments) override;
     // Also names the model type in the first node.
     void BuildTree() override;
     // An image of another layout, or of a model type this program does not know.
@@ -30,6 +31,20 @@ public:
     bool MayWriteRadio() override;
     // Typing the access word enters maker mode.
     void OnAboutKey(char c) override;
+
+    // Adds the clone commands.
+    void RunCommand(clsHostCommand command, int32_t argument, const std::string& text) override;
+
+    // The clone commands. Each runs in steps on the timers; done (optional) runs once at its end
+    // with the outcome (kOk, or the code whose message was shown). A command that does not start
+    // (a Cancel, a busy clone manager) ends without calling it.
+    using CloneDone = std::function<void(CloneResult code)>;
+    // Reads the radio into a new untitled document.
+    void CloneRead(CloneDone done = nullptr);
+    // Writes the document into the radio, after the warning check and the user's confirmation.
+    void CloneWrite(CloneDone done = nullptr);
+    // Asks the radio for its model information and shows it.
+    void ShowCloneInfo(CloneDone done = nullptr);
 
     // Asks the maker caution; on OK maker mode stays on until the program ends.
     void EnterMakerMode();
@@ -44,6 +59,12 @@ private:
     void AdjustTreeGroups();
     // Event 28: the channel sheet is built again and its cursor kept on a channel it shows.
     void RenumberChannels(bool toggleListType);
+    // The steps of the clone commands after each operation.
+    void OnReadInfo(dst_CDrv_Result& result, const CloneDone& done);
+    void OnReadData(dst_CDrv_Result& result, const CloneDone& done);
+    void OnWriteInfo(dst_CDrv_Result& result, const CloneDone& done);
+    // The radio's model type must fit the program's; else the model error is shown (code 13).
+    bool RadioFitsModel(dst_CDrv_Result& result);
 
     std::string m_modeText;
     std::string m_typedKeys;  // the last characters typed in the About box, lower-cased
