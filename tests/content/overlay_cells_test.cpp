@@ -13,6 +13,7 @@
 #include "model/model_class.h"
 #include "named_keys.h"
 #include "overlay/cell_registry.h"
+#include "sheets/sheet_listing.h"
 #include "shipped_overlay.h"
 #include "support/fatal_trap.h"
 
@@ -57,15 +58,18 @@ TEST_F(OverlayCells, EveryFrameAndPopupMenuParses) {
     std::set<std::string> popupMenus = {"GI_PMenu_NoItem", "GI_PMenu_Edit"};
     std::vector<std::string> sheets = m_overlay.TreeSheets();
     sheets.push_back("GI_Sheet_CloneInfo");
+    cmcEeprom image;
+    image.SetSize(kImageSize);
     for (const std::string& sheet : sheets) {
         for (int32_t model = 0; model < kModelTypeCount; ++model) {
-            cmcEeprom image;
-            image.SetSize(kImageSize);
+            clsRadioSheetState state;
+            state.modelType = model;
+            state.image = &image;
             const auto fatal = CatchFatal([&] {
-                const clsWalkedSheet walked(m_overlay, sheet, model, image);
-                for (const auto& row : walked.Rows()) {
-                    for (const cmcCellObj& cell : row) {
-                        popupMenus.insert(std::string(cell.GetPopupMenu()));
+                cuiSheetListing listing(m_overlay.store, sheet, state);
+                for (int32_t row = 0; row < listing.RowCount(); ++row) {
+                    for (int32_t col = 0; col < listing.ColCount(); ++col) {
+                        popupMenus.insert(std::string(listing.Cell(col, row).GetPopupMenu()));
                     }
                 }
             });
@@ -148,6 +152,25 @@ TEST_F(OverlayCells, TreeGroupsFollowTheChannelBanksAndModelClasses) {
     ASSERT_FALSE(nodes.empty());
     EXPECT_EQ(nodes[0].GetLabel(), CallSheet);
     EXPECT_EQ(nodes[0].GetOptionFlag(kMakerPages), false);
+}
+
+// In the usable-channels view a bank's title says so, in the font the overlay gives that view.
+TEST_F(OverlayCells, ChannelBanksShowTheUsableChannelsView) {
+    cmcEeprom image;
+    image.SetSize(kImageSize);
+    clsRadioSheetState state;
+    state.image = &image;
+    const std::string usable = m_overlay.store.GetFirstLine("GI_AppInd_chSheet_Usable_Title");
+    for (const char* key : {"GI_Sheet_IntCh", "GI_Sheet_UsaCh", "GI_Sheet_CanCh"}) {
+        state.usableView = false;
+        cuiSheetListing all(m_overlay.store, key, state);
+        state.usableView = true;
+        const auto fatal = CatchFatal([&] {
+            cuiSheetListing listing(m_overlay.store, key, state);
+            EXPECT_EQ(listing.Sheet().Title(), all.Sheet().Title() + " " + usable) << key;
+        });
+        EXPECT_FALSE(fatal) << key << ": " << *fatal;
+    }
 }
 
 // A bank switched on again is put back from the first tree line that contains its sheet key, as

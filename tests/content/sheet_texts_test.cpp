@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "model/cell_request.h"
 #include "overlay/cell_registry.h"
+#include "sheets/sheet_listing.h"
 #include "shipped_overlay.h"
 
 namespace {
@@ -31,14 +31,15 @@ protected:
     clsShippedHost m_host{m_overlay};
 };
 
-// Every bound cell of a page gets a real text from the engine.
-void ExpectValuesShown(const clsWalkedSheet& walked, const std::string& sheet) {
-    for (size_t row = 0; row < walked.Rows().size(); ++row) {
-        for (cmcCellObj cell : walked.Rows()[row]) {
-            if (cell.GetLabel() == CL_None || IsMakerToolLabel(cell.GetLabel())) continue;
-            const std::string text = GetCellText(cell, 0);
-            EXPECT_NE(text, "error") << sheet << " row " << row << " " << LabelName(cell.GetLabel())
-                                     << "[" << cell.GetIndex() << "]";
+// Every bound cell of a page, built as the program builds it, gets a real text from the engine.
+void ExpectValuesShown(cuiSheetListing& listing, const std::string& sheet) {
+    for (int32_t row = 0; row < listing.RowCount(); ++row) {
+        for (int32_t col = 0; col < listing.ColCount(); ++col) {
+            const int32_t label = listing.Cell(col, row).GetLabel();
+            if (label == CL_None || IsMakerToolLabel(label)) continue;
+            const std::string text = listing.Text(col, row);
+            EXPECT_NE(text, "error") << sheet << " row " << row << " " << LabelName(label) << "["
+                                     << listing.Cell(col, row).GetIndex() << "]";
             EXPECT_EQ(text.find("*Yet*"), std::string::npos)
                 << sheet << " row " << row << ": " << text;
         }
@@ -50,9 +51,9 @@ void ExpectValuesShown(const clsWalkedSheet& walked, const std::string& sheet) {
 TEST_P(NewDocument, EveryRecordPageShowsItsValues) {
     int pages = 0;
     for (const std::string& sheet : m_overlay.TreeSheets()) {
-        const clsWalkedSheet walked(m_overlay, sheet, GetParam(), m_host.WorkingImage());
-        if (walked.BasicCell().GetCategory() == CT_Null) continue;
-        ExpectValuesShown(walked, sheet);
+        cuiSheetListing listing(m_overlay.store, sheet, RadioSheetState(m_host));
+        if (listing.Sheet().BasicCell().GetCategory() == CT_Null) continue;
+        ExpectValuesShown(listing, sheet);
         ++pages;
     }
     EXPECT_EQ(pages, 8);
@@ -72,10 +73,11 @@ TEST_P(NewDocument, NoCheckFindsAnError) {
 
 // Where the DSC call page shows a fixed transmit setting, the model's image holds that setting.
 TEST_P(NewDocument, FixedDscTransmitSettingsMatchTheImage) {
-    const clsWalkedSheet walked(m_overlay, "GI_Sheet_DscCall", GetParam(), m_host.WorkingImage());
+    cuiSheetListing listing(m_overlay.store, "GI_Sheet_DscCall", RadioSheetState(m_host));
     int fixed = 0;
-    for (const auto& row : walked.Rows()) {
-        for (const cmcCellObj& cell : row) {
+    for (int32_t row = 0; row < listing.RowCount(); ++row) {
+        for (int32_t col = 0; col < listing.ColCount(); ++col) {
+            const cmcCellObj& cell = listing.Cell(col, row);
             if (cell.GetLabel() != CL_DscCall_Tx_ON && cell.GetLabel() != CL_DscCall_Tx_OFF) {
                 continue;
             }

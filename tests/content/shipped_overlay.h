@@ -42,31 +42,6 @@ public:
     cmcHelpGTex help;
 };
 
-// A sheet's rows as the sheet builds them for one image: directives applied (model conditions,
-// loops), every row parsed with the sheet's basic cell as parent. A repeated single-line loop row
-// copies the row above with every index one higher.
-class clsWalkedSheet {
-public:
-    clsWalkedSheet(clsShippedOverlay& overlay, const std::string& key, int32_t modelType,
-                   const cmcEeprom& image);
-
-    const cmcCellObj& BasicCell() const { return m_basic; }
-    const std::vector<std::vector<cmcCellObj>>& Rows() const { return m_rows; }
-
-private:
-    bool ConditionHolds(const std::string& name) const;
-    void ApplyDirectives(const std::string& line);
-
-    int32_t m_modelType;
-    const cmcEeprom& m_image;
-    cmcCellObj m_basic;
-    std::vector<std::vector<cmcCellObj>> m_rows;
-    int32_t m_skip = 0;
-    int32_t m_loopCount = 0;
-    size_t m_loopStart = 0;  // first row of the open loop
-    bool m_inLoop = false;
-};
-
 // The rest of the program as the cell value engine sees it, around one initial image and the
 // shipped overlay. Install makes it the engine's host until the object goes.
 class clsShippedHost : public cmcEngineHost {
