@@ -44,7 +44,7 @@ protected:
         cmcEeprom image;
         image.Assign(Main().TemplateImage());
         image.SetByte(kModelTypeAddress, static_cast<uint8_t>(modelType));
-        image.SetByte(kMarkAddress, 0xA5);
+        image.SetByte(kMarkAddress, 'Q');
         image.SetByte(kFactoryAddress, static_cast<uint8_t>(image.GetByte(kFactoryAddress) ^ 0x5A));
         cmcClnFile file;
         file.SetImage(image);
@@ -109,7 +109,7 @@ TEST_F(CloneCommandsOverPty, AReadMakesTheRadiosImageANewDocument) {
     EXPECT_TRUE(Host().messages.empty());
     EXPECT_EQ(Main().ModelType(), 3);
     EXPECT_EQ(Main().WorkingImage().GetByte(kModelTypeAddress), 3);
-    EXPECT_EQ(Main().WorkingImage().GetByte(kMarkAddress), 0xA5);
+    EXPECT_EQ(Main().WorkingImage().GetByte(kMarkAddress), 'Q');
     EXPECT_TRUE(Main().IsModified());
     EXPECT_TRUE(Main().IsUntitled());
     // The information ran at 9600 baud, the read after the speed change.
