@@ -14,6 +14,9 @@
 #include "sheets/grid.h"
 #include "sheets/sheet_services.h"
 
+// The engine a sheet asks about its cells: EvaluateCell unless a dialog or a test installs another.
+using clsEngineEntry = int32_t (*)(indActiveCell& context, cmcCellCapsule& capsule, bool notify);
+
 class cmcGTex;
 class cmcTextMeasure;
 class cmcTimer;
@@ -68,6 +71,7 @@ public:
     // Delete the stored column widths at the next build instead of loading them.
     void RequestWidthReset() { m_resetWidths = true; }
     void SetSystemColours(const clsSystemColours& colours);
+    void SetEngineEntry(clsEngineEntry entry) { m_engine = entry; }
 
     void Build();
 
@@ -232,6 +236,7 @@ private:
     std::unique_ptr<cmcCellObj> m_ownerCell;
     cuiImageList* m_imageList = nullptr;
     int32_t m_imageHeight = 0;
+    clsEngineEntry m_engine = &EvaluateCell;
     indActiveCell m_context;
     int32_t m_initialLabel;
     int32_t m_initialIndex;

@@ -61,14 +61,14 @@ cuiSheet::cuiSheet(cuiGrid& grid, cmcGTex& store, const std::string& nameSpec,
       m_nameSpec(nameSpec),
       m_initialLabel(initialLabel),
       m_initialIndex(initialIndex) {
-    std::string_view spec = nameSpec;
-    if (!spec.empty() && spec[0] == '[') {
-        const size_t close = spec.find(']');
-        spec = close == std::string_view::npos ? std::string_view() : spec.substr(close + 1);
+    std::string_view name = nameSpec;
+    if (!name.empty() && name[0] == '[') {
+        const size_t close = name.find(']');
+        name = close == std::string_view::npos ? std::string_view() : name.substr(close + 1);
     }
-    const size_t comma = spec.find(',');
-    m_key = std::string(spec.substr(0, comma));
-    if (comma != std::string_view::npos) m_argument = std::string(spec.substr(comma + 1));
+    const size_t comma = name.find(',');
+    m_key = std::string(name.substr(0, comma));
+    if (comma != std::string_view::npos) m_argument = std::string(name.substr(comma + 1));
     if (ownerCapsule != nullptr) {
         m_ownerCapsule = std::make_unique<cmcCellCapsule>(*ownerCapsule);
         if (ownerCapsule->cell != nullptr) {

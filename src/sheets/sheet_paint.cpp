@@ -163,7 +163,7 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row, cuiCanvas* canvas) {
         capsule.sheet = this;
         if (selected) capsule.stateFlags |= clsCellState::kCurrent;
         if (m_printing) capsule.stateFlags |= clsCellState::kPrinting;
-        EvaluateCell(m_context, capsule, false);
+        m_engine(m_context, capsule, false);
         text = capsule.displayText;
         marks = capsule.stateFlags & (clsCellState::kWarning | clsCellState::kError);
         markPosition = capsule.markPosition;

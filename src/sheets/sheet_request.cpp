@@ -61,7 +61,7 @@ int32_t cuiSheet::Request(int32_t col, int32_t row, int32_t code, int32_t argume
     }
     m_askedCol = col;
     m_askedRow = row;
-    const int32_t answer = EvaluateCell(m_context, capsule, true);
+    const int32_t answer = m_engine(m_context, capsule, true);
     if (capsule.moveRequest != 0)
         SelectBinding(capsule.moveCategory, capsule.moveLabel, capsule.moveIndex);
     if (answer == static_cast<int32_t>(clsCellResult::Consumed)) {
@@ -102,7 +102,7 @@ void cuiSheet::CommitSelectionList(cmcCellCapsule& capsule) {
         commit.ownerCapsule = &capsule;
         commit.mode = clsMode::kCommitted;
         commit.requestCode = clsKey::kNone;
-        EvaluateCell(m_context, commit, true);
+        m_engine(m_context, commit, true);
     }
     if (m_services.host != nullptr) m_services.host->HideHost();
 }

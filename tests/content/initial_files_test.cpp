@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/normalise_image.h"
 #include "model/clone_file.h"
 #include "model/eeprom.h"
 #include "overlay/gtex.h"
@@ -74,6 +75,21 @@ TEST_P(InitialImage, HoldsNoIdentity) {
     for (const int32_t identity : {0x20E0, 0x1FF0}) {
         for (int32_t i = 0; i < 6; ++i)
             EXPECT_EQ(At(identity + i), 0xFF) << identity + i;
+    }
+}
+
+// The template is normalised when it is loaded, and a new document before it is saved or
+// written: an initial image is already in that form, so a new document starts unmodified.
+TEST_P(InitialImage, IsAlreadyNormalised) {
+    ASSERT_EQ(m_result, CloneFileResult::kOk) << m_path;
+    for (const int32_t mode : {clsNormaliseMode::kAfterLoad, clsNormaliseMode::kBeforeWrite}) {
+        cmcEeprom normalised;
+        normalised.Assign(m_image);
+        NormaliseImage(normalised, m_image, GetParam(), mode);
+        for (int32_t address = 0; address < kImageSize; ++address) {
+            ASSERT_EQ(normalised.GetByte(address), At(address))
+                << "mode " << mode << " changes address " << std::hex << address;
+        }
     }
 }
 

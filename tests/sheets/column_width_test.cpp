@@ -108,6 +108,10 @@ TEST(ColumnWidths, PrintingScalesTheStoredWidthAndNeverWidens) {
     sheet.Build();
     EXPECT_EQ(fixture.grid.ColWidth(2), 60);
     EXPECT_EQ(Stored(fixture, kKey, "2"), 30);  // printing stores nothing
+    // A stored width of no pixels would hide the column: it is not taken.
+    fixture.settings.WriteInt(kKey, "1", 0);
+    sheet.Build();
+    EXPECT_EQ(fixture.grid.ColWidth(1), 44);
 }
 
 }  // namespace

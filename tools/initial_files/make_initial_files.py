@@ -11,16 +11,17 @@ leaves the factory. Each image is built from the readable tables beside this scr
 and from the settings below, which differ by model class (fixed mount or handheld, American
 or European lists). Every image holds:
 
-  - the three channel banks, P channel 16 in every bank, C channel 9 in the USA bank and the
-    model's call channel in the others, and the home plan's short channel names;
+  - the three channel banks, P channel 16 in every bank (also the channel each bank starts
+    on), C channel 9 in the USA bank and the model's call channel in the others, and the home
+    plan's short channel names;
   - the ten weather channels (names are their frequencies), the DSC channel list;
   - empty free channels (inhibited in every bank), empty DSC individual IDs and waypoints,
     no own MMSI and no ATIS identity;
   - a factory block with version number 1.000 and its checked copy;
   - model type at 0x0EE9 and layout 2 at 0x0EEA.
 
-Each image is already in the form the program brings it to when it loads it, so loading the
-template changes nothing.
+Each image is already in the form the program brings it to when it loads it and before it
+writes it, so neither loading the template nor saving a new document changes a byte.
 
 Usage: make_initial_files.py [--output FOLDER] [--dsc-sheet]
   --dsc-sheet prints the row lines of the DSC call category sheet for the overlay instead.
@@ -48,6 +49,8 @@ BANK_FLAGS = 0x02F0
 BANK_STRIDE = 0x1C0
 BANK_OF = {"USA": 0, "INT": 1, "CAN": 2}
 FREE_CHANNELS = 0x0830
+START_WORDS = 0x0A60  # the channel each bank starts on: the radio keeps its P channel there
+WX_START = 0x0A66  # the weather channel the radio starts on: the first one not inhibited
 C_WORDS = 0x0A90
 P_WORDS = 0x0B92
 LCD_SYMBOLS = 0x0B80
@@ -336,6 +339,7 @@ def build_banks(image, model, channels):
             image.byte(base + channel["slot"], flags)
         call = {"USA": 9, "CAN": 16, "INT": model["call"]}[bank]
         image.word(P_WORDS + 2 * index, bank_slot("16"))
+        image.word(START_WORDS + 2 * index, bank_slot("16"))
         image.word(C_WORDS + 2 * index, bank_slot(str(call)))
     image.data[NAMES:NAMES + 10 * BANK_SLOTS] = b" " * (10 * BANK_SLOTS)
     for channel in channels:
@@ -355,6 +359,7 @@ def build_free_channels(image):
 def build_weather(image, model):
     usable = WEATHER_USABLE[model["plan"]]
     image.word(WX_INHIBIT, sum(1 << k for k in range(usable, len(WEATHER))))
+    image.byte(WX_START, 0)
     for k, name in enumerate(WEATHER):
         image.text(WX_NAMES + 10 * k, name, 10)
 
