@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -16,6 +17,7 @@
 #include "sheets/sheet_listing.h"
 #include "shipped_overlay.h"
 #include "support/fatal_trap.h"
+#include "support/test_paths.h"
 
 namespace {
 
@@ -90,6 +92,26 @@ TEST_F(OverlayCells, EveryFrameAndPopupMenuParses) {
         });
         EXPECT_FALSE(fatal) << key << ": " << *fatal;
     }
+}
+
+// Every cell model of the file parses and binds only names of the program, also the models
+// that only the bit-field dialog's sheet, composed at run time, names.
+TEST_F(OverlayCells, EveryCellModelParses) {
+    std::ifstream file(BinPath("KTV818X.OVL"));
+    int models = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (line == "#End_Of_Ovl") break;
+        if (line.rfind("#CellModel_", 0) != 0) continue;
+        const std::string name = line.substr(std::string("#CellModel_").size());
+        const auto fatal = CatchFatal([&] {
+            clsSheetVariables variables{};
+            cmcCellObj cell;
+            cell.ParseCell("{($" + name + ")}", &variables, nullptr);
+        });
+        EXPECT_FALSE(fatal) << name << ": " << *fatal;
+        ++models;
+    }
+    EXPECT_GE(models, 4);
 }
 
 // The dialogs take their font from a model that is read both as font fields and as a cell.
