@@ -13,6 +13,10 @@ namespace {
 
 constexpr int32_t kFitWidthPadding = 8;  // pixels on screen, scaled when printing
 constexpr int32_t kFitHeightPadding = 2;
+// No sheet comes near these (the largest lists 422 rows of 8 cells); a description that asks for
+// more is as faulty as one that asks for none, and is refused before it takes all memory.
+constexpr int64_t kMaxRows = 1 << 16;
+constexpr int64_t kMaxCells = 1 << 21;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -148,7 +152,10 @@ void cuiSheet::Build() {
     BuildBasicCell();
     m_grid.SetBackground(m_system.Resolve(m_basic.GetColour()));
     CountRowsAndColumns();
-    if (m_cols <= 0 || m_rows.empty()) FatalError("Illegal Cell assign");
+    if (m_cols <= 0 || m_rows.empty() ||
+        static_cast<int64_t>(m_cols) * static_cast<int64_t>(m_rows.size()) > kMaxCells) {
+        FatalError("Illegal Cell assign");
+    }
 
     m_fixedCols = std::clamp(m_fixedCols, 0, m_cols - 1);
     m_fixedRows = std::clamp(m_fixedRows, 0, RowCount() - 1);
@@ -264,6 +271,10 @@ void cuiSheet::ApplyDirectiveLine(std::string_view line, int32_t lineNumber) {
     if (m_loopStart == kNone || m_loopEnd == kNone || m_loopCount <= 0) return;
     // The loop's rows are already there once; the repetitions take the same body lines, so
     // that a one-line loop copies the row above and a longer one is parsed again.
+    const int64_t total =
+        static_cast<int64_t>(m_rows.size()) +
+        static_cast<int64_t>(m_loopCount - 1) * static_cast<int64_t>(m_loopLines.size());
+    if (total > kMaxRows) FatalError("Illegal Cell assign");
     for (int32_t k = 1; k < m_loopCount; ++k) {
         for (int32_t line : m_loopLines)
             AppendRow(line);

@@ -30,6 +30,11 @@ TEST(SheetBuild, ABodyOfDirectivesAloneHasNoCells) {
     EXPECT_EQ(CatchFatal([&] { fixture.Page("GI_Sheet_T"); }), "Illegal Cell assign");
 }
 
+TEST(SheetBuild, ALoopTooLargeForAnySheetIsRefusedAsAFault) {
+    SheetFixture fixture(Sheet("GI_Sheet_T", "", {":(LoopFrom 2000000000)", "{S}a|", ":(LoopTo)"}));
+    EXPECT_EQ(CatchFatal([&] { fixture.Page("GI_Sheet_T"); }), "Illegal Cell assign");
+}
+
 TEST(SheetBuild, AOneLineLoopCopiesTheRowAboveWithTheNextIndex) {
     SheetFixture fixture(Sheet("GI_Sheet_T", "(FixedRows=1)",
                                {"{($Head)}No.|{($Head)}Value|", ":(LoopFrom 3)",
