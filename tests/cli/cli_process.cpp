@@ -38,7 +38,8 @@ datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesyste
 
     const std::string program = BinPath("ktv818x-cli").string();
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;

@@ -13,7 +13,9 @@ constexpr int kUsageStatus = 64;
 
 class CliFrame : public testing::Test {
 protected:
-    datCliRun Run(const std::vector<std::string>& arguments) { return RunCli(arguments, m_folder.path()); }
+    datCliRun Run(const std::vector<std::string>& arguments) {
+        return RunCli(arguments, m_folder.path());
+    }
     TempFolder m_folder;
 };
 
@@ -21,7 +23,7 @@ TEST_F(CliFrame, ProgramHelpListsEveryCommand) {
     const datCliRun run = Run({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Usage: ktv818x-cli COMMAND"), std::string::npos);
-    for (const char* command : {"sheets"}) {
+    for (const char* command : {"check", "sheets"}) {
         EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
         const datCliRun help = Run({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;

@@ -32,9 +32,8 @@ std::string datParsedArguments::Value(const std::string& name) const {
     return it == options.end() ? std::string() : it->second;
 }
 
-bool ParseArguments(const std::vector<std::string>& arguments,
-                    std::span<const clsOptionSpec> specs, datParsedArguments& parsed,
-                    std::string& error) {
+bool ParseArguments(const std::vector<std::string>& arguments, std::span<const clsOptionSpec> specs,
+                    datParsedArguments& parsed, std::string& error) {
     bool onlyOperands = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -48,9 +47,8 @@ bool ParseArguments(const std::vector<std::string>& arguments,
         }
         if (argument[1] == '-') {
             const size_t equals = argument.find('=');
-            const std::string name = argument.substr(2, equals == std::string::npos
-                                                            ? std::string::npos
-                                                            : equals - 2);
+            const std::string name =
+                argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
             bool ambiguous = false;
             const clsOptionSpec* spec = FindLong(specs, name, ambiguous);
             if (!spec) {

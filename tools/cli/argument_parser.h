@@ -27,6 +27,5 @@ struct datParsedArguments {
 // Parses arguments in the GNU manner: options and operands may be mixed, "--" makes everything
 // after it an operand, a lone "-" is an operand, and a long option may be shortened to any prefix
 // that names only one option. On a fault returns false with a one-line description in error.
-bool ParseArguments(const std::vector<std::string>& arguments,
-                    std::span<const clsOptionSpec> specs, datParsedArguments& parsed,
-                    std::string& error);
+bool ParseArguments(const std::vector<std::string>& arguments, std::span<const clsOptionSpec> specs,
+                    datParsedArguments& parsed, std::string& error);

@@ -32,4 +32,5 @@ int UsageError(const clsCliCommand* command, const std::string& message);
 void ReportError(const clsCliCommand& command, const std::string& message);
 
 // The commands' entry points, one file each.
+int RunCheck(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunSheets(const clsCliCommand& command, const datParsedArguments& arguments);

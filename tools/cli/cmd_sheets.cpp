@@ -19,7 +19,8 @@ int RunSheets(const clsCliCommand& command, const datParsedArguments& arguments)
     std::vector<datTreePage> pages = ReadTreePages(store);
     std::erase_if(pages, [maker](const datTreePage& page) { return page.makerOnly && !maker; });
     size_t width = 0;
-    for (const datTreePage& page : pages) width = std::max(width, page.sheetKey.size());
+    for (const datTreePage& page : pages)
+        width = std::max(width, page.sheetKey.size());
     for (const datTreePage& page : pages)
         std::printf("%-*s  %s\n", static_cast<int>(width), page.sheetKey.c_str(),
                     page.caption.c_str());

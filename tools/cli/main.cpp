@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
         PrintCommandHelp(*command);
         return clsExitStatus::kOk;
     }
-    if (first.size() > 1 && first[0] == '-') return UsageError(nullptr, "unknown option '" + first + "'");
+    if (first.size() > 1 && first[0] == '-')
+        return UsageError(nullptr, "unknown option '" + first + "'");
     const clsCliCommand* command = FindCommand(first);
     if (!command) return UsageError(nullptr, "unknown command '" + first + "'");
     return RunCommand(*command, std::vector<std::string>(arguments.begin() + 1, arguments.end()));
