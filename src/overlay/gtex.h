@@ -25,6 +25,7 @@ public:
     }
     // The usual way to fetch a one-line text: titles, captions, cell models.
     std::string GetFirstLine(std::string_view key) { return GetLine(key, 0); }
+    bool HasKey(std::string_view key) { return m_reader.HasKey(key); }
 
 private:
     cmcOvlReader m_reader;

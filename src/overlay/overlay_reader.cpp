@@ -71,6 +71,10 @@ std::string cmcOvlReader::GetLine(std::string_view key, int32_t index) {
     return std::string(WithoutNewline(m_line));
 }
 
+bool cmcOvlReader::HasKey(std::string_view key) {
+    return FindSection(key) != nullptr && m_opened;
+}
+
 void OvlKeyNotFound(std::string_view key) {
     FatalError(
         StringPrintf("GTEX Error !\nThe index '%s' was not found.", std::string(key).c_str()));

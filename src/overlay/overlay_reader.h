@@ -35,6 +35,8 @@ public:
     // Line index (from 0) of section key, without its newline. Nothing stops an index past the
     // section's end: it returns the lines that follow ("#", the next header, ...).
     std::string GetLine(std::string_view key, int32_t index);
+    // Whether the source has a section key: for the few texts that have a compiled-in fallback.
+    bool HasKey(std::string_view key);
 
 private:
     enum class Source { None = 0, Lines = 1, File = 2 };

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/main_controller.h"
+
+// The main controller of this radio model: the KT-V818X's model codes, its image checks and
+// normalisation, the model type an image carries, maker mode and convert mode, the tree's channel
+// groups, and the clone commands.
+class indMain : public cuiMain {
+public:
+    static constexpr const char* kModelName = "KTV818X";
+
+    explicit indMain(const datControllerLinks& links);
+    ~indMain() override;
+
+    void Reset() override;
+    // Also applies the switches "/tamblor" (maker mode) and "/convert" (convert mode).
+    void Setup(cuiFrame* frame, const std::vector<std::string>& arguments) override;
+    // Also names the model type in the first node.
+    void BuildTree() override;
+    // An image of another layout, or of a model type this program does not know.
+    bool IsForeignImage(const cmcEeprom& image) override;
+    bool IsNewerImage(const cmcEeprom& image) override;
+    void SyncModelToImage(cmcEeprom& image) override;
+    void NormaliseImage(cmcEeprom& image, int32_t mode) override;
+    // In maker mode the maker caution is asked first.
+    bool MayWriteRadio() override;
+    // Typing the access word enters maker mode.
+    void OnAboutKey(char c) override;
+
+    // Adds the clone commands.
+    void RunCommand(clsHostCommand command, int32_t argument, const std::string& text) override;
+
+    // The clone commands. Each runs in steps on the timers; done (optional) runs once at its end
+    // with the outcome (kOk, or the code whose message was shown). A command that does not start
+    // (a Cancel, a busy clone manager) ends without calling it.
+    using CloneDone = std::function<void(CloneResult code)>;
+    // Reads the radio into a new untitled document.
+    void CloneRead(CloneDone done = nullptr);
+    // Writes the document into the radio, after the warning check and the user's confirmation.
+    void CloneWrite(CloneDone done = nullptr);
+    // Asks the radio for its model information and shows it.
+    void ShowCloneInfo(CloneDone done = nullptr);
+
+    // Asks the maker caution; on OK maker mode stays on until the program ends.
+    void EnterMakerMode();
+    void EnterConvertMode();
+    // The status bar's mode text: what the modes entered so far add.
+    const std::string& ModeText() const { return m_modeText; }
+
+private:
+    static void OnEvent(void* context, const cmcEvent& event);
+    void HandleEvent(const cmcEvent& event);
+    // Event 27: the tree shows the channel banks the image carries and the pages of the model.
+    void AdjustTreeGroups();
+    // Event 28: the channel sheet is built again and its cursor kept on a channel it shows.
+    void RenumberChannels(bool toggleListType);
+    // The steps of the clone commands after each operation.
+    void OnReadInfo(dst_CDrv_Result& result, const CloneDone& done);
+    void OnReadData(dst_CDrv_Result& result, const CloneDone& done);
+    void OnWriteInfo(dst_CDrv_Result& result, const CloneDone& done);
+    // The radio's model type must fit the program's; else the model error is shown (code 13).
+    bool RadioFitsModel(dst_CDrv_Result& result);
+
+    std::string m_modeText;
+    std::string m_typedKeys;  // the last characters typed in the About box, lower-cased
+};
+
+// The maker tools' access word, typed in the About box.
+constexpr const char* kMakerAccessWord = "tamblor";

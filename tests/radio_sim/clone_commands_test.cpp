@@ -1,0 +1,238 @@
+// The clone commands of the main controller end to end: the real serial backend over a
+// pseudo-terminal, against the radio simulator, with a scripted desktop.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/image_identity.h"
+#include "app/radio_controller.h"
+#include "model/address_range.h"
+#include "model/clone_file.h"
+#include "overlay/gtex.h"
+#include "platform/clock.h"
+#include "platform/event_loop.h"
+#include "platform/posix_serial.h"
+#include "platform/string_format.h"
+#include "support/controller_rig.h"
+#include "support/radio_sim_process.h"
+
+namespace {
+
+constexpr int kPort = 11;
+constexpr uint32_t kCommandLimitMs = 60000;
+constexpr int32_t kMarkAddress = 0x1000;     // a byte the radio's image and the program's differ in
+constexpr int32_t kFactoryAddress = 0x01A0;  // in the full write list only
+
+class CloneCommandsOverPty : public testing::Test {
+protected:
+    CloneCommandsOverPty() {
+        m_rig.Environ().Settings().comPort = kPort;
+        Main().Setup(nullptr, {"ktv818x"});
+        m_radioFile = (m_rig.documents / "radio.icf").string();
+        m_writtenFile = (m_rig.documents / "written.icf").string();
+    }
+
+    indMain& Main() { return m_rig.Main(); }
+    ScriptedHost& Host() { return m_rig.host; }
+
+    // The radio holds the template of modelType with a few bytes of its own, in a file whose
+    // header carries the radio's model words.
+    void StartRadio(int32_t modelType, std::vector<std::string> arguments = {},
+                    int32_t modelWord2 = kSubCode) {
+        cmcEeprom image;
+        image.Assign(Main().TemplateImage());
+        image.SetByte(kModelTypeAddress, static_cast<uint8_t>(modelType));
+        image.SetByte(kMarkAddress, 'Q');
+        image.SetByte(kFactoryAddress, static_cast<uint8_t>(image.GetByte(kFactoryAddress) ^ 0x5A));
+        cmcClnFile file;
+        file.SetImage(image);
+        file.SetModelCode(kModelCode);
+        file.SetSubCode(modelWord2);
+        file.SetMapRevision(kMapRevision);
+        ASSERT_EQ(file.Save(m_radioFile, kCloneFileRanges), CloneFileResult::kOk);
+        m_radioImage.Assign(image);
+        arguments.insert(arguments.end(),
+                         {"--image", m_radioFile, "--save-written", m_writtenFile});
+        m_sim.reset();
+        m_sim = std::make_unique<RadioSimProcess>(m_rig.documents.path(), kPort, arguments);
+        ASSERT_TRUE(m_sim->IsReady()) << m_sim->Log();
+    }
+
+    // Runs a command to its end; a hang fails the test instead of holding it.
+    CloneResult Run(void (indMain::*command)(indMain::CloneDone)) {
+        bool finished = false;
+        CloneResult code = CloneResult::kOk;
+        (Main().*command)([&](CloneResult result) {
+            finished = true;
+            code = result;
+        });
+        EXPECT_TRUE(m_loop.RunUntil([&] { return finished; }, kCommandLimitMs))
+            << (m_sim ? m_sim->Log() : "");
+        EXPECT_FALSE(Main().CloneMan().IsBusy());
+        return code;
+    }
+
+    void ReadWrittenImage(cmcEeprom& image) {
+        image.SetSize(kImageSize);
+        cmcClnFile file;
+        file.SetImage(image);
+        file.SetModelCode(kModelCode);
+        file.SetSubCode(kSubCode);
+        file.SetMapRevisionCheck([](int32_t revision) { return revision == kMapRevision; });
+        EXPECT_EQ(file.Load(m_writtenFile, kCloneFileRanges), CloneFileResult::kOk);
+    }
+
+    std::string CloneError(int code, const std::vector<int>& hints) {
+        std::string text = m_rig.Line("GI_Mess_CloneErr_Head", code);
+        for (size_t i = 0; i < hints.size(); ++i) {
+            text += (i == 0 ? "\n\n" : "\n") + m_rig.Line("GI_Mess_CloneErr_Check", hints[i]);
+        }
+        return text;
+    }
+
+    cmcSteadyClock m_clock;
+    cmcEventLoop m_loop{m_clock};
+    cmcPosixSerialBackend m_serial;
+    ControllerRig m_rig{m_serial, m_loop, m_clock};
+    std::string m_radioFile;
+    std::string m_writtenFile;
+    cmcEeprom m_radioImage;
+    std::unique_ptr<RadioSimProcess> m_sim;
+};
+
+TEST_F(CloneCommandsOverPty, AReadMakesTheRadiosImageANewDocument) {
+    m_rig.Environ().Settings().comSpeedHigh = 1;
+    StartRadio(3, {"--model-type", "3", "--flags", "2"});
+    ASSERT_EQ(Run(&indMain::CloneRead), CloneResult::kOk);
+    EXPECT_TRUE(Host().messages.empty());
+    EXPECT_EQ(Main().ModelType(), 3);
+    EXPECT_EQ(Main().WorkingImage().GetByte(kModelTypeAddress), 3);
+    EXPECT_EQ(Main().WorkingImage().GetByte(kMarkAddress), 'Q');
+    EXPECT_TRUE(Main().IsModified());
+    EXPECT_TRUE(Main().IsUntitled());
+    // The information ran at 9600 baud, the read after the speed change.
+    EXPECT_NE(m_sim->Log().find("line speed 38400"), std::string::npos) << m_sim->Log();
+    EXPECT_EQ(Host().progressShown, 1);
+    EXPECT_FALSE(Host().progressOpen);
+    EXPECT_TRUE(Host().mainWindowEnabled);
+    EXPECT_EQ(Main().CloneMan().ExpectedByteCount(), 0x45D0);
+}
+
+TEST_F(CloneCommandsOverPty, WritesSendTheNormalOrTheFullList) {
+    struct Case {
+        const char* name;
+        const char* imageRevision;
+        const char* radioRevision;
+        bool full;
+    };
+    const Case cases[] = {
+        {"equal revisions", "1005", "1005", false},
+        {"newer image", "1010", "1005", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Host().messages.clear();
+        StartRadio(0, {"--model-type", "0", "--flags", "2", "--memory-revision", c.radioRevision});
+        cmcEeprom& image = Main().WorkingImage();
+        for (int i = 0; i < 4; ++i)
+            image.SetByte(kRevisionDigitAddresses[i], c.imageRevision[i]);
+        image.SetByte(kMarkAddress, 0x3C);
+        Host().answers = {cmcMessageAnswer::Ok};
+        ASSERT_EQ(Run(&indMain::CloneWrite), CloneResult::kOk);
+        ASSERT_EQ(Host().messages.size(), 2u);
+        EXPECT_EQ(Host().messages[0].text, m_rig.MultiLine("GI_Mess_Confirm_CloneWrite"));
+        EXPECT_EQ(Host().messages[1].text, m_rig.MultiLine("GI_Mess_CloneWrite_Succeeded"));
+        EXPECT_EQ(Host().messages[1].icon, cmcMessageIcon::Information);
+
+        cmcEeprom written;
+        ReadWrittenImage(written);
+        EXPECT_EQ(written.GetByte(kMarkAddress), 0x3C);
+        EXPECT_EQ(written.GetByte(kFactoryAddress),
+                  c.full ? image.GetByte(kFactoryAddress) : m_radioImage.GetByte(kFactoryAddress));
+        EXPECT_EQ(Main().CloneMan().ExpectedByteCount(),
+                  c.full ? 0x0114 + 0x4270 + 0x0010 : 0x4270);
+    }
+}
+
+TEST_F(CloneCommandsOverPty, TheInformationFillsTheCloneInformationRecord) {
+    StartRadio(0, {"--model-type", "0", "--revision", "2.10B", "--comment", "MY BOAT"});
+    ASSERT_EQ(Run(&indMain::ShowCloneInfo), CloneResult::kOk);
+    const auto& info = Main().CloneInformationRecord();
+    EXPECT_EQ(std::string(info.begin() + 1, info.begin() + 6), "2.10B");
+    EXPECT_EQ(std::string(info.begin() + 7, info.begin() + 14), "MY BOAT");
+    EXPECT_EQ(Main().CloneModelWord2(), kSubCode);
+    EXPECT_TRUE(Host().messages.empty());
+    EXPECT_TRUE(Host().mainWindowEnabled);
+}
+
+TEST_F(CloneCommandsOverPty, EachFailedReadShowsOneMessageAndKeepsTheDocument) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        CloneResult code;
+        bool modelError;  // only the model error text
+        std::vector<int> hints;
+        int32_t modelWord2 = kSubCode;
+    };
+    const Case cases[] = {
+        {"second model word 0",
+         {"--model-words", "3338,0000"},
+         CloneResult::kModel,
+         false,
+         {0, 1, 2, 3, 4, 5},
+         0},
+        {"33-byte info block",
+         {"--info-length", "33"},
+         CloneResult::kModel,
+         false,
+         {0, 1, 2, 3, 4, 5}},
+        {"info layout 3", {"--layout", "3"}, CloneResult::kInfoLayout, false, {0, 4, 5}},
+        {"model type 16", {"--model-type", "16"}, CloneResult::kModelType, true, {}},
+        {"no clone read", {"--flags", "1"}, CloneResult::kFrame, false, {0, 1, 2, 3}},
+        {"bad checksum", {"--fault", "bad-checksum"}, CloneResult::kFrame, false, {0, 1, 2, 3}},
+    };
+    cmcEeprom before;
+    before.Assign(Main().WorkingImage());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Host().messages.clear();
+        StartRadio(0, c.arguments, c.modelWord2);
+        EXPECT_EQ(Run(&indMain::CloneRead), c.code);
+        ASSERT_EQ(Host().messages.size(), 1u);
+        const std::string expected = c.modelError ? m_rig.MultiLine("GI_Mess_ModelError")
+                                                  : CloneError(static_cast<int>(c.code), c.hints);
+        EXPECT_EQ(Host().messages[0].text, expected);
+        EXPECT_EQ(Host().messages[0].icon, cmcMessageIcon::Error);
+        EXPECT_FALSE(Main().WorkingImage().Differs(before));
+        EXPECT_FALSE(Main().IsModified());
+        EXPECT_TRUE(Host().mainWindowEnabled);
+        EXPECT_FALSE(Host().progressOpen);
+    }
+}
+
+TEST_F(CloneCommandsOverPty, AWriteToARadioOfAnotherClassIsRefused) {
+    // Model type 0 is of class B; a radio without the class B flag does not fit.
+    StartRadio(0, {"--model-type", "0", "--flags", "0"});
+    cmcEeprom before;
+    before.Assign(Main().WorkingImage());
+    Host().answers = {cmcMessageAnswer::Ok};
+    EXPECT_EQ(Run(&indMain::CloneWrite), CloneResult::kModelType);
+    ASSERT_EQ(Host().messages.size(), 2u);
+    EXPECT_EQ(Host().messages[1].text, m_rig.MultiLine("GI_Mess_ModelError"));
+    EXPECT_FALSE(Main().WorkingImage().Differs(before));
+    EXPECT_EQ(m_sim->Log().find("E3"), std::string::npos) << m_sim->Log();
+}
+
+TEST_F(CloneCommandsOverPty, APortWithoutADeviceNamesItsNumber) {
+    Host().messages.clear();
+    EXPECT_EQ(Run(&indMain::ShowCloneInfo), CloneResult::kPortOpen);
+    ASSERT_EQ(Host().messages.size(), 1u);
+    EXPECT_EQ(Host().messages[0].text.rfind(
+                  StringPrintf(m_rig.Line("GI_Mess_CloneErr_Head", 2).c_str(), kPort), 0),
+              0u)
+        << Host().messages[0].text;
+}
+
+}  // namespace
