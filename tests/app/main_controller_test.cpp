@@ -148,6 +148,16 @@ TEST_F(MainControllerTest, TheTickReopensAPageAndTheHistoryKeepsItsPlace) {
     // Byte for byte: another argument is another page.
     Main().OpenSheet("GI_Sheet_Common,1");
     EXPECT_FALSE(m_frame.sheet->opening.place.has_value());
+
+    // An edit re-checks the tree's warning marks 250 ms later, once.
+    const int32_t checks = m_frame.tree->warningChecks;
+    Main().RefreshAfterEdit();
+    m_scheduler.Advance(200);
+    EXPECT_EQ(m_frame.tree->warningChecks, checks);
+    m_scheduler.Advance(100);
+    EXPECT_EQ(m_frame.tree->warningChecks, checks + 1);
+    m_scheduler.Advance(1000);
+    EXPECT_EQ(m_frame.tree->warningChecks, checks + 1);
 }
 
 TEST_F(MainControllerTest, SettingsAndStatusEventsReachTheirViews) {
