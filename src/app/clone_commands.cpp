@@ -184,7 +184,7 @@ void indMain::OnWriteInfo(dst_CDrv_Result& result, const CloneDone& done) {
     m_cloneMan.BeginWrite(m_working, full ? kCloneWriteFullRanges : kCloneWriteNormalRanges,
                           [this, done](dst_CDrv_Result& written) {
                               if (written.code == CloneResult::kOk) {
-                                  m_events.Send(cmcEvCode::RepaintAll, 0, 0);
+                                  m_events.Post(cmcEvCode::RepaintAll, 0, 0);
                                   Message(GetMultiLineText(m_gtex, kWriteSucceededKey),
                                           cmcMessageIcon::Information, cmcMessageButtons::Ok);
                               }

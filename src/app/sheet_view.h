@@ -19,7 +19,7 @@ struct datCellBinding {
     int32_t index = 0;
 };
 
-// How the controller asks for a page: the sheet name spec ("[prefix]key,argument"), the place to
+// How the controller asks for a page: the full sheet name ("[prefix]key,argument"), the place to
 // put the grid back to when the page was open before, and whether the font size has changed
 // since the last page was built.
 struct datSheetOpening {

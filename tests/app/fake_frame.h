@@ -73,14 +73,16 @@ public:
     }
     datSheetOpening opening;
     datGridPlace place;
+    std::optional<datCellBinding> cursor;
+    std::optional<datCellBinding> movedTo;
 
     void Show() override {}
     bool IsGridShowing() override { return true; }
     datGridPlace GridPlace() override { return place; }
     bool IsGridEnabled() override { return true; }
     void FocusGrid() override {}
-    std::optional<datCellBinding> CursorCell() override { return std::nullopt; }
-    void MoveCursorTo(const datCellBinding&) override {}
+    std::optional<datCellBinding> CursorCell() override { return cursor; }
+    void MoveCursorTo(const datCellBinding& cell) override { movedTo = cell; }
     bool CanPrint() override { return true; }
 };
 
@@ -94,6 +96,7 @@ public:
     std::string caption;
     std::vector<std::string> modePanels;
     std::vector<std::string> sheetDialogs;
+    int32_t statusRepaints = 0;
 
     std::unique_ptr<cuiPageTree> CreateTree() override {
         auto created = std::make_unique<FakeTree>();
@@ -110,7 +113,7 @@ public:
     bool IsVisible() override { return true; }
     int32_t TreePanelWidth() override { return 180; }
     void SetCaption(const std::string& text) override { caption = text; }
-    void RepaintStatusBar() override {}
+    void RepaintStatusBar() override { ++statusRepaints; }
     void AddModePanel(const std::string& modeText) override { modePanels.push_back(modeText); }
     void ShowAbout() override {}
     void ShowSheetDialog(const std::string& sheetKey, const std::string&) override {

@@ -11,7 +11,9 @@
 #include "app/image_identity.h"
 #include "app/radio_controller.h"
 #include "app/sheet_history.h"
+#include "model/channel_record.h"
 #include "model/clone_file.h"
+#include "overlay/cell_ids.h"
 #include "support/controller_rig.h"
 #include "support/fake_serial.h"
 #include "support/fatal_trap.h"
@@ -146,6 +148,56 @@ TEST_F(MainControllerTest, TheTickReopensAPageAndTheHistoryKeepsItsPlace) {
     // Byte for byte: another argument is another page.
     Main().OpenSheet("GI_Sheet_Common,1");
     EXPECT_FALSE(m_frame.sheet->opening.place.has_value());
+
+    // An edit re-checks the tree's warning marks 250 ms later, once.
+    const int32_t checks = m_frame.tree->warningChecks;
+    Main().RefreshAfterEdit();
+    m_scheduler.Advance(200);
+    EXPECT_EQ(m_frame.tree->warningChecks, checks);
+    m_scheduler.Advance(100);
+    EXPECT_EQ(m_frame.tree->warningChecks, checks + 1);
+    m_scheduler.Advance(1000);
+    EXPECT_EQ(m_frame.tree->warningChecks, checks + 1);
+}
+
+TEST_F(MainControllerTest, SettingsAndStatusEventsReachTheirViews) {
+    Start();
+    std::vector<cmcEvCode> seen;
+    auto listener = [](void* context, const cmcEvent& event) {
+        static_cast<std::vector<cmcEvCode>*>(context)->push_back(event.code);
+    };
+    m_rig.Events().AddListener(listener, &seen);
+    m_rig.Events().Send(cmcEvCode::SettingsChanged, 0, 0);
+    EXPECT_NE(std::find(seen.begin(), seen.end(), cmcEvCode::RefreshMenus), seen.end());
+    EXPECT_NE(std::find(seen.begin(), seen.end(), cmcEvCode::RefreshToolbar), seen.end());
+    m_rig.Events().RemoveListener(listener, &seen);
+
+    m_rig.Events().SendText(cmcEvCode::StatusMessage, 0x0000FF, 0x00FFFF, "Channel 16");
+    EXPECT_EQ(Main().MessageText(), "Channel 16");
+    EXPECT_EQ(Main().MessageTextColour(), 0x0000FFu);
+    EXPECT_EQ(Main().MessageBackgroundColour(), 0x00FFFFu);
+    EXPECT_EQ(m_frame.statusRepaints, 1);
+}
+
+TEST_F(MainControllerTest, RenumberingKeepsTheCursorOnAChannelTheSheetShows) {
+    Start();
+    // Channels 10-12 hidden (inhibited, neither P nor C), 13 shown.
+    datCh record(&Main().WorkingImage());
+    for (int32_t i = 10; i <= 13; ++i) {
+        record.LoadRecord(clsRecordGroup::IntCh, i);
+        record.markers = 0;
+        record.channelFlags = i < 13 ? datCh::kInhibited : 0;
+        record.StoreRecord();
+    }
+    Main().OpenSheet("GI_Sheet_IntCh");
+    m_frame.sheet->cursor = datCellBinding{CT_IntCh, 7, 10};
+    const int32_t listType = m_rig.Environ().Settings().chListType;
+    m_rig.Events().Send(cmcEvCode::ChannelNumbering, 1, 0);
+    EXPECT_EQ(m_rig.Environ().Settings().chListType, 1 - listType);
+    EXPECT_EQ(m_frame.sheetsOpened.size(), 2u);  // the sheet was built again
+    ASSERT_TRUE(m_frame.sheet->movedTo.has_value());
+    EXPECT_EQ(m_frame.sheet->movedTo->index, 13);
+    EXPECT_EQ(m_frame.sheet->movedTo->label, 7);
 }
 
 TEST_F(MainControllerTest, TheModifiedFlagStaysUntilSaved) {

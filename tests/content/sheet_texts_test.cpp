@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/normalise_image.h"
 #include "overlay/cell_registry.h"
 #include "sheets/sheet_listing.h"
 #include "shipped_overlay.h"
@@ -17,6 +20,7 @@ namespace {
 
 constexpr int32_t kDscCallRecords = 0x20F7;
 constexpr int32_t kDscCallRecordSize = 7;
+constexpr int32_t kSpace = 32;  // steps a setting to its next value
 
 // The memory dump belongs to the maker tools, whose labels the engine leaves unimplemented.
 bool IsMakerToolLabel(int32_t label) {
@@ -86,6 +90,60 @@ TEST_P(NewDocument, FixedDscTransmitSettingsMatchTheImage) {
         }
     }
     EXPECT_GT(fixed, 0);
+}
+
+// What a user types into the cells that take text; every other cell steps to its next value.
+const std::map<int32_t, const char*> kTypedEntries = {
+    {CL_ChList_Comment, "MARINA"},   {CL_DSC_Comment, "RACE CTRL"},
+    {CL_WX_ChComment, "LOCAL WX"},   {CL_Fch_FreqR, "155.500"},
+    {CL_Fch_FreqT, "160.1125"},      {CL_Fch_ChName, "L1"},
+    {CL_DscIndId_Id, "211234560"},   {CL_DscIndId_Comment, "HARBOUR"},
+    {CL_Waypt_Name, "HOME"},         {CL_ComCom_CloneComment, "Skipper's boat"},
+    {CL_ComDsc_SelfId, "211234560"}, {CL_ComAtis_AtisId, "9211234560"},
+    {CL_ComConf_UtcOffset, "+1:00"}, {CL_ComDsc_TScanTimer, "90"},
+    {CL_ComCom_TotTimer, "300"},     {CL_ComConf_HornFreq, "650"},
+    {CL_ComCom_RemoteID, "7"},       {CL_DscCall_Alarm_Min, "50"},
+    {CL_DscCall_Alarm_Max, "90"},    {CL_ComCom_PowSave1st, "10"},
+};
+
+// A page offers only what the model type lets the user change: the program brings every image
+// in line with the model's template before it is saved or written, and a setting the page let
+// the user change must come through that unchanged, or the user's change is silently lost. Every
+// cell of every page the tree shows is changed at once, as a user editing the page would.
+TEST_P(NewDocument, EveryChangeAPageOffersSurvivesSaving) {
+    cmcEeprom templ;
+    templ.Assign(m_host.WorkingImage());
+    size_t changes = 0;
+    for (const std::string& sheet : m_overlay.ShownSheets(GetParam(), templ)) {
+        cuiSheetListing listing(m_overlay.store, sheet, RadioSheetState(m_host));
+        std::map<std::pair<int32_t, int32_t>, std::string> changed;
+        for (int32_t row = 0; row < listing.RowCount(); ++row) {
+            for (int32_t col = 0; col < listing.ColCount(); ++col) {
+                const int32_t label = listing.Cell(col, row).GetLabel();
+                if (label == CL_None || IsMakerToolLabel(label)) continue;
+                const std::string before = listing.Text(col, row);
+                const auto typed = kTypedEntries.find(label);
+                if (typed == kTypedEntries.end()) {
+                    listing.Sheet().Request(col, row, kSpace, 0);
+                } else {
+                    const std::string text = typed->second;
+                    listing.Sheet().Request(col, row, 0, 0, &text);
+                }
+                const std::string after = listing.Text(col, row);
+                if (after != before) changed[{col, row}] = after;
+            }
+        }
+        NormaliseImage(m_host.WorkingImage(), templ, GetParam(), clsNormaliseMode::kBeforeWrite);
+        for (const auto& [cell, text] : changed) {
+            const auto [col, row] = cell;
+            EXPECT_EQ(listing.Text(col, row), text)
+                << sheet << " row " << row << " " << LabelName(listing.Cell(col, row).GetLabel())
+                << "[" << listing.Cell(col, row).GetIndex() << "]";
+        }
+        changes += changed.size();
+        m_host.WorkingImage().Assign(templ);
+    }
+    EXPECT_GT(changes, 500u);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryModelType, NewDocument, testing::Range(0, kModelTypeCount));

@@ -5,6 +5,7 @@
 #include "model/address_range.h"
 #include "model/cell_request.h"
 #include "model/clone_file.h"
+#include "model/model_class.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -68,6 +69,33 @@ std::vector<std::string> clsShippedOverlay::TreeSheets() {
     for (const std::string& line : Lines("GI_Tree_Main_Body")) {
         const cmcCellObj node = ParseItem(line, basic);
         if (node.GetLabel() == CallSheet) sheets.push_back(node.GetSuffix());
+    }
+    return sheets;
+}
+
+std::vector<std::string> clsShippedOverlay::ShownSheets(int32_t modelType, const cmcEeprom& image) {
+    constexpr int32_t kBandSwitches = 0x0B98;
+    const uint8_t bands = image.GetByte(kBandSwitches);
+    // Tree groups, each an option flag of the node's cell, and whether the tree drops them.
+    const bool dropped[] = {
+        true,                      // 0: maker pages
+        (bands & 0x01) == 0,       // 1: USA channels
+        (bands & 0x04) == 0,       // 2: Canada channels
+        (bands & 0x02) == 0,       // 3: weather channels
+        IsModelClassA(modelType),  // 4: the European pages
+        IsModelClassB(modelType),  // 5: the handheld pages
+    };
+    clsSheetVariables variables{};
+    cmcCellObj basic;
+    basic.ParseCell(store.GetFirstLine("GI_Tree_Main_BasicCell"), &variables, nullptr);
+    std::vector<std::string> sheets;
+    for (const std::string& line : Lines("GI_Tree_Main_Body")) {
+        const cmcCellObj node = ParseItem(line, basic);
+        bool shown = node.GetLabel() == CallSheet;
+        for (int group = 0; group < 6; ++group) {
+            if (dropped[group] && node.GetOptionFlag(group)) shown = false;
+        }
+        if (shown) sheets.push_back(node.GetSuffix());
     }
     return sheets;
 }

@@ -37,6 +37,10 @@ public:
     cmcCellObj ParseItem(const std::string& line, const cmcCellObj& parent);
     // The sheet names of the page tree's nodes, in tree order.
     std::vector<std::string> TreeSheets();
+    // The sheet names of the nodes the page tree shows, maker mode off, for a document of the
+    // model type: the USA, Canada and weather banks only while the image switches them on, the
+    // ATIS page only for the European types, the handheld page only for handhelds.
+    std::vector<std::string> ShownSheets(int32_t modelType, const cmcEeprom& image);
 
     cmcGTex store;
     cmcHelpGTex help;

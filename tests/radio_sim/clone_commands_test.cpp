@@ -126,25 +126,38 @@ TEST_F(CloneCommandsOverPty, WritesSendTheNormalOrTheFullList) {
         const char* imageRevision;
         const char* radioRevision;
         bool full;
+        bool maker = false;
     };
     const Case cases[] = {
         {"equal revisions", "1005", "1005", false},
         {"newer image", "1010", "1005", true},
+        // Maker mode (the last case: it stays on) always sends the full list, after its caution.
+        {"maker mode", "1005", "1005", true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.maker) {
+            Host().answers = {cmcMessageAnswer::Ok};
+            Main().EnterMakerMode();
+        }
         Host().messages.clear();
         StartRadio(0, {"--model-type", "0", "--flags", "2", "--memory-revision", c.radioRevision});
         cmcEeprom& image = Main().WorkingImage();
         for (int i = 0; i < 4; ++i)
             image.SetByte(kRevisionDigitAddresses[i], c.imageRevision[i]);
         image.SetByte(kMarkAddress, 0x3C);
-        Host().answers = {cmcMessageAnswer::Ok};
+        Host().answers = {cmcMessageAnswer::Ok, cmcMessageAnswer::Ok};
+        if (!c.maker) Host().answers.pop_back();
         ASSERT_EQ(Run(&indMain::CloneWrite), CloneResult::kOk);
-        ASSERT_EQ(Host().messages.size(), 2u);
-        EXPECT_EQ(Host().messages[0].text, m_rig.MultiLine("GI_Mess_Confirm_CloneWrite"));
-        EXPECT_EQ(Host().messages[1].text, m_rig.MultiLine("GI_Mess_CloneWrite_Succeeded"));
-        EXPECT_EQ(Host().messages[1].icon, cmcMessageIcon::Information);
+        ASSERT_EQ(Host().messages.size(), c.maker ? 3u : 2u);
+        if (c.maker) {
+            EXPECT_EQ(Host().messages[0].text, m_rig.MultiLine("GI_Mess_Maker_Caution"));
+        }
+        EXPECT_EQ(Host().messages[c.maker ? 1 : 0].text,
+                  m_rig.MultiLine("GI_Mess_Confirm_CloneWrite"));
+        EXPECT_EQ(Host().messages.back().text, m_rig.MultiLine("GI_Mess_CloneWrite_Succeeded"));
+        EXPECT_EQ(Host().messages.back().icon, cmcMessageIcon::Information);
+        EXPECT_EQ(Host().unscripted, 0);
 
         cmcEeprom written;
         ReadWrittenImage(written);

@@ -3,9 +3,10 @@
 cmcMessageAnswer ScriptedHost::ShowMessage(const std::string& caption, const std::string& text,
                                            cmcMessageIcon icon, cmcMessageButtons buttons) {
     messages.push_back({caption, text, icon, buttons});
+    if (buttons == cmcMessageButtons::Ok) return cmcMessageAnswer::Ok;
     if (answers.empty()) {
         ++unscripted;
-        return buttons == cmcMessageButtons::Ok ? cmcMessageAnswer::Ok : cmcMessageAnswer::Cancel;
+        return cmcMessageAnswer::Cancel;
     }
     const cmcMessageAnswer answer = answers.front();
     answers.pop_front();

@@ -9,9 +9,9 @@
 #include "platform/host.h"
 
 // A desktop for tests: it records every message box, dialog and window change and answers from a
-// script the test fills beforehand. A box that finds no scripted answer answers Cancel (OK when OK
-// is its only button) and is counted as unscripted, so that a test can insist nothing was asked
-// beyond what it expected.
+// script the test fills beforehand. A box with OK alone answers OK without a script; a question
+// that finds no scripted answer answers Cancel and is counted as unscripted, so that a test can
+// insist nothing was asked beyond what it expected.
 class ScriptedHost : public cmcHost {
 public:
     struct Message {
