@@ -4,6 +4,10 @@
 
 namespace {
 
+constexpr std::array kOutputOptions{
+    clsOptionSpec{"output", 'o', true},
+};
+
 constexpr std::array kSheetsOptions{
     clsOptionSpec{"maker", 0, false},
 };
@@ -23,6 +27,37 @@ constexpr clsCliCommand kCommands[] = {
      1,
      clsCliCommand::kAnyCount,
      RunCheck},
+    {"get",
+     "FILE BINDING...",
+     "print the display texts of cells",
+     "\n"
+     "Prints, one line each, the text the page shows in each cell named by a binding: an\n"
+     "optional category and '.', a label and an optional index in brackets, as the cell\n"
+     "descriptions write them, e.g. CT_IntCh.CL_ChList_No[67], CL_ComConf_UtcOffset or\n"
+     "CL_DscCall_Alarm_Min[3]. Without a category the first page cell with the label and index\n"
+     "is meant; without an index, index 0.\n"
+     "\n"
+     "Exit status: 0, the file error code (1-9) when FILE cannot be opened, or 64 when a\n"
+     "binding names no cell of any page.\n",
+     {},
+     2,
+     clsCliCommand::kAnyCount,
+     RunGet},
+    {"set", "FILE BINDING=TEXT...", "change cells as a user would, then save",
+     "\n"
+     "Gives each cell named by a binding (see 'get --help') a new value through the cell\n"
+     "value engine exactly as a user would: TEXT is typed into the cell's editor, or chosen\n"
+     "from its selection list by its text ('#n' chooses the raw value n), or typed into its\n"
+     "entry dialog (positions). Then saves as the Save command does, to FILE or OUT.\n"
+     "A value the engine refuses or clamps is reported with the text the cell now shows.\n"
+     "\n"
+     "Options:\n"
+     "  -o, --output=OUT  save to OUT instead of FILE\n"
+     "\n"
+     "Exit status: 0; 22 when a value was refused or clamped (the rest is saved); the file\n"
+     "error code (1-9) when FILE cannot be opened or OUT not written; 64, with nothing saved,\n"
+     "when a binding names no cell or a choice has no such entry.\n",
+     kOutputOptions, 2, clsCliCommand::kAnyCount, RunSet},
     {"sheets", "", "list the sheet keys of the page tree with their titles",
      "\n"
      "Prints one line per page of the main window's tree: the sheet key (for export --sheet)\n"

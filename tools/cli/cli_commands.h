@@ -33,4 +33,6 @@ void ReportError(const clsCliCommand& command, const std::string& message);
 
 // The commands' entry points, one file each.
 int RunCheck(const clsCliCommand& command, const datParsedArguments& arguments);
+int RunGet(const clsCliCommand& command, const datParsedArguments& arguments);
+int RunSet(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunSheets(const clsCliCommand& command, const datParsedArguments& arguments);
