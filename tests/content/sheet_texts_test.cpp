@@ -92,9 +92,24 @@ TEST_P(NewDocument, FixedDscTransmitSettingsMatchTheImage) {
     EXPECT_GT(fixed, 0);
 }
 
+// What a user types into the cells that take text; every other cell steps to its next value.
+const std::map<int32_t, const char*> kTypedEntries = {
+    {CL_ChList_Comment, "MARINA"},   {CL_DSC_Comment, "RACE CTRL"},
+    {CL_WX_ChComment, "LOCAL WX"},   {CL_Fch_FreqR, "155.500"},
+    {CL_Fch_FreqT, "160.1125"},      {CL_Fch_ChName, "L1"},
+    {CL_DscIndId_Id, "211234560"},   {CL_DscIndId_Comment, "HARBOUR"},
+    {CL_Waypt_Name, "HOME"},         {CL_ComCom_CloneComment, "Skipper's boat"},
+    {CL_ComDsc_SelfId, "211234560"}, {CL_ComAtis_AtisId, "9211234560"},
+    {CL_ComConf_UtcOffset, "+1:00"}, {CL_ComDsc_TScanTimer, "90"},
+    {CL_ComCom_TotTimer, "300"},     {CL_ComConf_HornFreq, "650"},
+    {CL_ComCom_RemoteID, "7"},       {CL_DscCall_Alarm_Min, "50"},
+    {CL_DscCall_Alarm_Max, "90"},    {CL_ComCom_PowSave1st, "10"},
+};
+
 // A page offers only what the model type lets the user change: the program brings every image
 // in line with the model's template before it is saved or written, and a setting the page let
-// the user change must come through that unchanged, or the user's change is silently lost.
+// the user change must come through that unchanged, or the user's change is silently lost. Every
+// cell of every page the tree shows is changed at once, as a user editing the page would.
 TEST_P(NewDocument, EveryChangeAPageOffersSurvivesSaving) {
     cmcEeprom templ;
     templ.Assign(m_host.WorkingImage());
@@ -107,7 +122,13 @@ TEST_P(NewDocument, EveryChangeAPageOffersSurvivesSaving) {
                 const int32_t label = listing.Cell(col, row).GetLabel();
                 if (label == CL_None || IsMakerToolLabel(label)) continue;
                 const std::string before = listing.Text(col, row);
-                listing.Sheet().Request(col, row, kSpace, 0);
+                const auto typed = kTypedEntries.find(label);
+                if (typed == kTypedEntries.end()) {
+                    listing.Sheet().Request(col, row, kSpace, 0);
+                } else {
+                    const std::string text = typed->second;
+                    listing.Sheet().Request(col, row, 0, 0, &text);
+                }
                 const std::string after = listing.Text(col, row);
                 if (after != before) changed[{col, row}] = after;
             }

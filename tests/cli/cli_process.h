@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// What one run of the command-line program gave.
+struct datCliRun {
+    int status = -1;  // the exit status; -1 when it did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs the built ktv818x-cli with arguments in folder (its working directory), with input as its
+// standard input, and waits for it.
+datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+                 const std::string& input = "");
+
+std::string ReadFile(const std::filesystem::path& path);
