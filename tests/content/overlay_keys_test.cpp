@@ -98,6 +98,7 @@ constexpr KeyRule kNamedKeys[] = {
     {"GI_AppInd_Model", 16},
     {"GI_Mess_CloneErr_Head", 18},
     {"GI_Mess_CloneErr_Check", 8},
+    {"GI_Mess_CloneErr_Permission", 4},
     {"GI_Sys_HtmlHelp_Error", 2},
     {"GI_Sys_Printer_PrintingDialog", 3},
     {"GI_AppInd_Opt_ComSel_Buttons", 2},
@@ -165,6 +166,14 @@ TEST_F(MainOverlay, FormatTextsTakeTheirArguments) {
         if (line == 2) continue;
         EXPECT_TRUE(Conversions(m_store.GetLine("GI_Mess_CloneErr_Head", line)).empty()) << line;
     }
+}
+
+// The permission hint is filled in by name; a placeholder spelt wrong would reach the user as is.
+TEST_F(MainOverlay, PermissionHintNamesUserGroupAndDevice) {
+    const std::string text = GetMultiLineText(m_store, "GI_Mess_CloneErr_Permission");
+    for (const char* placeholder : {"{user}", "{group}", "{device}"})
+        EXPECT_NE(text.find(placeholder), std::string::npos) << placeholder;
+    EXPECT_TRUE(Conversions(text).empty());
 }
 
 TEST_F(MainOverlay, NumbersAreNumbers) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine_call.h"
 #include "fake_engine_host.h"
 #include "model/channel_record.h"
 #include "support/fatal_trap.h"
@@ -36,42 +37,17 @@ protected:
         }
     }
 
-    struct Request {
-        int32_t code = clsKey::kNone;
-        int32_t mode = clsMode::kOrdinary;
-        std::string input;
-        int32_t ownerLabel = CL_None;  // the chosen list entry of a committed choice
-        int32_t ownerIndex = 0;
-    };
-    static Request Key(int32_t code) { return {code, clsMode::kOrdinary, "", CL_None, 0}; }
-    static Request Typed(const std::string& text) { return {0, clsMode::kTyped, text, CL_None, 0}; }
-    static Request Dialog(const std::string& text) {
-        return {0, clsMode::kCommitted, text, CL_None, 0};
-    }
-    static Request Chosen(int32_t label, int32_t value) {
-        return {0, clsMode::kCommitted, "", label, value};
-    }
+    using Request = EngineRequest;
+    static Request Key(int32_t code) { return Request::Key(code); }
+    static Request Typed(const std::string& text) { return Request::Typed(text); }
+    static Request Dialog(const std::string& text) { return Request::Dialog(text); }
+    static Request Chosen(int32_t label, int32_t value) { return Request::Chosen(label, value); }
 
     clsCellCall Eval(int32_t category, int32_t label, int32_t index) {
         return Eval(category, label, index, Key(clsKey::kNone));
     }
     clsCellCall Eval(int32_t category, int32_t label, int32_t index, const Request& request) {
-        clsCellCall call(host, record);
-        call.category = category;
-        call.label = label;
-        call.index = index;
-        call.hasGrid = true;
-        call.code = request.code;
-        call.mode = request.mode;
-        call.input = request.input;
-        if (request.ownerLabel != CL_None) {
-            call.hasOwner = true;
-            call.ownerLabel = request.ownerLabel;
-            call.ownerIndex = request.ownerIndex;
-        }
-        EvaluateCall(call);
-        host.Deliver();
-        return call;
+        return EvaluateForTest(host, record, category, label, index, request);
     }
     std::string Text(int32_t category, int32_t label, int32_t index) {
         return Eval(category, label, index).text;

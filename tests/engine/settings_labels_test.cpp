@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine_call.h"
 #include "fake_engine_host.h"
 #include "model/cell_engine.h"
 #include "model/channel_record.h"
@@ -14,6 +15,8 @@ constexpr int32_t kFunctions = 0x0B99;
 constexpr int32_t kSpeakers = 0x0E80;
 constexpr int32_t kDscCalls = 0x20F7;
 constexpr int32_t kSelfId = 0x20E0;
+// Stands for the sub-list key of the evaluated cell's own row in a chosen-entry request.
+constexpr int32_t kOwnList = -2;
 
 // A list of count entries "<key> 0" ... under one sub-list key.
 FakeChoiceSource::Sheet Entries(const std::string& key, int32_t count, int32_t subKey = 1) {
@@ -38,41 +41,18 @@ protected:
         host.texts["GI_AppInd_TimerOff"] = {"OFF"};
     }
 
-    struct Request {
-        int32_t code = clsKey::kNone;
-        int32_t mode = clsMode::kOrdinary;
-        std::string input;
-        int32_t chosen = -1;  // the list entry a committed choice picked
-        bool painting = false;
-    };
-    static Request Key(int32_t code) { return {code, clsMode::kOrdinary, "", -1, false}; }
-    static Request Typed(const std::string& text) {
-        return {clsKey::kNone, clsMode::kTyped, text, -1, false};
-    }
-    static Request Chosen(int32_t value) {
-        return {clsKey::kNone, clsMode::kCommitted, "", value, false};
-    }
-    static Request Painting() { return {clsKey::kNone, clsMode::kOrdinary, "", -1, true}; }
+    using Request = EngineRequest;
+    static Request Key(int32_t code) { return Request::Key(code); }
+    static Request Typed(const std::string& text) { return Request::Typed(text); }
+    static Request Painting() { return Request::Painting(); }
+    // The entry of the cell's own selection list holding value.
+    static Request Chosen(int32_t value) { return Request::Chosen(kOwnList, value); }
 
     clsCellCall Eval(int32_t label, int32_t index = 0,
                      const Request& request = Key(clsKey::kNone)) {
-        clsCellCall call(host, record);
-        call.category = CT_Null;
-        call.label = label;
-        call.index = index;
-        call.hasGrid = true;
-        call.painting = request.painting;
-        call.code = request.code;
-        call.mode = request.mode;
-        call.input = request.input;
-        if (request.chosen >= 0) {
-            call.hasOwner = true;
-            call.ownerLabel = FindRow(label).subKey;
-            call.ownerIndex = request.chosen;
-        }
-        EvaluateCall(call);
-        host.Deliver();
-        return call;
+        Request asked = request;
+        if (asked.ownerLabel == kOwnList) asked.ownerLabel = FindRow(label).subKey;
+        return EvaluateForTest(host, record, CT_Null, label, index, asked);
     }
     static const clsSettingRow& FindRow(int32_t label) {
         for (const clsSettingRow& row : SettingRows())
