@@ -4,6 +4,26 @@
 
 namespace {
 
+constexpr std::array kLineOptions{
+    clsOptionSpec{"port", 'p', true},
+    clsOptionSpec{"device", 'd', true},
+    clsOptionSpec{"high-speed", 'H', false},
+    clsOptionSpec{"yes", 'y', false},
+};
+
+#define KTV_LINE_OPTIONS_HELP                                                               \
+    "  -p, --port=N        the radio's line by the program's port number (as in the GUI)\n" \
+    "  -d, --device=PATH   the radio's line by its device, e.g. /dev/ttyUSB0\n"             \
+    "  -H, --high-speed    move the data at 38400 baud (the exchange of model\n"            \
+    "                      information always runs at 9600)\n"                              \
+    "  -y, --yes           answer every question with yes\n"
+
+#define KTV_CLONE_EXIT_HELP                                                                    \
+    "the clone result code: 2 the port cannot be opened, 4 echo, 5 time-out, 6 malformed\n"    \
+    "frame or the radio forbids reading, 7 frame count, 8 missing data, 9 address, 10 write\n" \
+    "not accepted, 11 not this model, 13 the radio's model type does not fit, 14 info\n"       \
+    "layout, 15 foreign image, 16 newer memory map, 17 write failure on the port"
+
 constexpr std::array kOutputOptions{
     clsOptionSpec{"output", 'o', true},
 };
@@ -13,6 +33,36 @@ constexpr std::array kSheetsOptions{
 };
 
 constexpr clsCliCommand kCommands[] = {
+    {"info", "", "show the radio's model information",
+     "\n"
+     "Asks the radio for its model, firmware revision and comment, as the GUI's clone\n"
+     "information command does, and prints them.\n"
+     "\n"
+     "Options:\n" KTV_LINE_OPTIONS_HELP "\n"
+     "Exit status: 0, or " KTV_CLONE_EXIT_HELP ".\n",
+     kLineOptions, 0, 0, RunInfo},
+    {"read", "OUT", "read the radio into a clone file",
+     "\n"
+     "Reads the radio's memory (clone read) and saves it to OUT as the GUI's Save does. An\n"
+     "existing OUT is replaced only after asking (or with --yes). A progress bar is shown on\n"
+     "standard error when it is a terminal.\n"
+     "\n"
+     "Options:\n" KTV_LINE_OPTIONS_HELP "\n"
+     "Exit status: 0, " KTV_CLONE_EXIT_HELP ", 21 when OUT exists and\n"
+     "was not to be replaced, 73 when the image was read but OUT could not be written.\n",
+     kLineOptions, 1, 1, RunRead},
+    {"write", "IN", "write a clone file into the radio",
+     "\n"
+     "Opens IN as the Open command does and writes it into the radio (clone write) after the\n"
+     "same checks as the GUI: the data check, then the confirmation, which is asked on the\n"
+     "terminal unless --yes is given. A progress bar is shown on standard error when it is a\n"
+     "terminal.\n"
+     "\n"
+     "Options:\n" KTV_LINE_OPTIONS_HELP "\n"
+     "Exit status: 0, " KTV_CLONE_EXIT_HELP ", 20 when the data check\n"
+     "finds errors (nothing is sent), 21 when the confirmation is not given, 66 when IN cannot\n"
+     "be opened.\n",
+     kLineOptions, 1, 1, RunWrite},
     {"check",
      "FILE...",
      "check clone files as the Open command does",

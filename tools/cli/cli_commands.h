@@ -33,6 +33,9 @@ void ReportError(const clsCliCommand& command, const std::string& message);
 
 // The commands' entry points, one file each.
 int RunCheck(const clsCliCommand& command, const datParsedArguments& arguments);
+int RunInfo(const clsCliCommand& command, const datParsedArguments& arguments);
+int RunRead(const clsCliCommand& command, const datParsedArguments& arguments);
+int RunWrite(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunGet(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunSet(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunSheets(const clsCliCommand& command, const datParsedArguments& arguments);
