@@ -23,7 +23,8 @@ TEST_F(CliFrame, ProgramHelpListsEveryCommand) {
     const datCliRun run = Run({"--help"});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Usage: ktv818x-cli COMMAND"), std::string::npos);
-    for (const char* command : {"info", "read", "write", "check", "get", "set", "sheets"}) {
+    for (const char* command :
+         {"info", "read", "write", "check", "get", "set", "export", "import", "diff", "sheets"}) {
         EXPECT_NE(run.out.find(std::string("\n  ") + command + " "), std::string::npos) << command;
         const datCliRun help = Run({command, "--help"});
         EXPECT_EQ(help.status, 0) << command;

@@ -28,6 +28,12 @@ constexpr std::array kOutputOptions{
     clsOptionSpec{"output", 'o', true},
 };
 
+constexpr std::array kExportOptions{
+    clsOptionSpec{"sheet", 's', true},
+    clsOptionSpec{"format", 'f', true},
+    clsOptionSpec{"maker", 0, false},
+};
+
 constexpr std::array kSheetsOptions{
     clsOptionSpec{"maker", 0, false},
 };
@@ -77,6 +83,33 @@ constexpr clsCliCommand kCommands[] = {
      1,
      clsCliCommand::kAnyCount,
      RunCheck},
+    {"diff",
+     "A B",
+     "show how two clone files differ, cell by cell",
+     "\n"
+     "Prints every page cell whose text differs between A and B as 'page, row, column: text in\n"
+     "A \u2192 text in B', then the addresses of differing bytes that no page shows.\n"
+     "\n"
+     "Exit status: 0 when the files are equal, 1 when they differ, 66 when one cannot be\n"
+     "opened.\n",
+     {},
+     2,
+     2,
+     RunDiff},
+    {"export", "FILE", "print the pages of a clone file as CSV or JSON",
+     "\n"
+     "Prints every page of the tree (or one) as rows of the texts its cells show, the\n"
+     "column captions (the page's fixed rows) first, built by the same sheets as the GUI's.\n"
+     "CSV: each page starts with a line '#SHEET_KEY' and ends with an empty line; import\n"
+     "reads it back. JSON: an array of {\"sheet\", \"title\", \"header\", \"rows\"}.\n"
+     "\n"
+     "Options:\n"
+     "  -s, --sheet=KEY      only this page (a key of 'sheets', with or without GI_Sheet_)\n"
+     "  -f, --format=FORMAT  csv (the default) or json\n"
+     "      --maker          include the maker-only pages\n"
+     "\n"
+     "Exit status: 0, or the file error code (1-9) when FILE cannot be opened.\n",
+     kExportOptions, 1, 1, RunExport},
     {"get",
      "FILE BINDING...",
      "print the display texts of cells",
@@ -108,6 +141,20 @@ constexpr clsCliCommand kCommands[] = {
      "error code (1-9) when FILE cannot be opened or OUT not written; 64, with nothing saved,\n"
      "when a binding names no cell or a choice has no such entry.\n",
      kOutputOptions, 2, clsCliCommand::kAnyCount, RunSet},
+    {"import", "FILE CSV", "change cells to the texts of an exported CSV, then save",
+     "\n"
+     "Reads CSV in the form export writes (pages begin with '#SHEET_KEY'; any subset of pages\n"
+     "and rows may be given) and, for every data cell whose text differs from what FILE's page\n"
+     "shows, applies it by set's rules. Then saves as the Save command does, to FILE or OUT.\n"
+     "Every cell that could not be applied as given is reported.\n"
+     "\n"
+     "Options:\n"
+     "  -o, --output=OUT  save to OUT instead of FILE\n"
+     "\n"
+     "Exit status: 0; 22 when some cells were not applied as given (the rest is saved); the\n"
+     "file error code (1-9) when FILE cannot be opened or OUT not written; 64, with nothing\n"
+     "saved, when the CSV cannot be read or names no page.\n",
+     kOutputOptions, 2, 2, RunImport},
     {"sheets", "", "list the sheet keys of the page tree with their titles",
      "\n"
      "Prints one line per page of the main window's tree: the sheet key (for export --sheet)\n"
