@@ -120,3 +120,17 @@ TEST_F(CliCells, SetSavesNothingWhenABindingOrChoiceIsWrong) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CliCells, MakerPagesChangeOnlyWithTheMakerOption) {
+    const datCliRun refused = Run({"set", "radio.icf", "CL_MakerR_AdjMode=ON", "-o", "m.icf"});
+    EXPECT_EQ(refused.status, kUsageStatus);
+    EXPECT_NE(refused.err.find("--maker"), std::string::npos) << refused.err;
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "m.icf"));
+    ASSERT_EQ(Run({"set", "radio.icf", "CL_MakerR_AdjMode=ON", "--maker", "-o", "m.icf"}).status,
+              0);
+    EXPECT_EQ(Get("m.icf", {"CL_MakerR_AdjMode"}), "ON\n");
+}
+
+}  // namespace

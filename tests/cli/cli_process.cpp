@@ -3,7 +3,9 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <stdlib.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -27,8 +29,12 @@ std::string ReadFile(const std::filesystem::path& path) {
     return text.str();
 }
 
-datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
-                 const std::string& input) {
+namespace {
+
+// Runs the program with the given standard error: a file in the streams folder (terminal < 0),
+// or that terminal's descriptor.
+datCliRun Spawn(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+                const std::string& input, int terminal) {
     const std::filesystem::path streams = folder / ".cli-streams";
     std::filesystem::create_directories(streams);
     const std::string in = (streams / "in").string();
@@ -46,7 +52,12 @@ datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesyste
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (terminal < 0) {
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+    } else {
+        posix_spawn_file_actions_adddup2(&actions, terminal, 2);
+    }
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     pid_t pid = -1;
     datCliRun run;
@@ -60,6 +71,29 @@ datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesyste
     }
     posix_spawn_file_actions_destroy(&actions);
     run.out = ReadFile(out);
-    run.err = ReadFile(err);
+    if (terminal < 0) run.err = ReadFile(err);
+    return run;
+}
+
+}  // namespace
+
+datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+                 const std::string& input) {
+    return Spawn(arguments, folder, input, -1);
+}
+
+datCliRun RunCliOnTerminal(const std::vector<std::string>& arguments,
+                           const std::filesystem::path& folder) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return {};
+    const int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
+    datCliRun run = Spawn(arguments, folder, "", terminal);
+    close(terminal);
+    // What the program wrote waits in the terminal until read; then the read fails.
+    char buffer[4096];
+    ssize_t count;
+    while ((count = read(master, buffer, sizeof buffer)) > 0)
+        run.err.append(buffer, size_t(count));
+    close(master);
     return run;
 }

@@ -16,4 +16,9 @@ struct datCliRun {
 datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
                  const std::string& input = "");
 
+// The same with standard error on a pseudo-terminal, as when a user runs the program in a
+// terminal; err then holds what the terminal received.
+datCliRun RunCliOnTerminal(const std::vector<std::string>& arguments,
+                           const std::filesystem::path& folder);
+
 std::string ReadFile(const std::filesystem::path& path);

@@ -74,6 +74,17 @@ TEST_F(CliClone, ReadSavesTheRadiosImageAtBothSpeeds) {
     }
 }
 
+TEST_F(CliClone, ProgressShowsOnATerminalFromEmptyToFull) {
+    StartSim();
+    const datCliRun run = RunCliOnTerminal({"read", "got.icf", "-p", kPortText}, m_folder.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string empty = "\r[" + std::string(32, '.') + "]   0%";
+    const std::string full = "\r[" + std::string(32, '#') + "] 100%";
+    const size_t first = run.err.find(empty);
+    EXPECT_NE(first, std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(full, first), std::string::npos) << run.err;
+}
+
 TEST_F(CliClone, ReadAsksBeforeReplacingAFile) {
     StartSim();
     const std::string kept = "keep me";

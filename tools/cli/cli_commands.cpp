@@ -26,6 +26,7 @@ constexpr std::array kLineOptions{
 
 constexpr std::array kOutputOptions{
     clsOptionSpec{"output", 'o', true},
+    clsOptionSpec{"maker", 0, false},
 };
 
 constexpr std::array kExportOptions{
@@ -136,6 +137,7 @@ constexpr clsCliCommand kCommands[] = {
      "\n"
      "Options:\n"
      "  -o, --output=OUT  save to OUT instead of FILE\n"
+     "      --maker       allow changing the cells of the maker-only pages\n"
      "\n"
      "Exit status: 0; 22 when a value was refused or clamped (the rest is saved); the file\n"
      "error code (1-9) when FILE cannot be opened or OUT not written; 64, with nothing saved,\n"
@@ -150,6 +152,7 @@ constexpr clsCliCommand kCommands[] = {
      "\n"
      "Options:\n"
      "  -o, --output=OUT  save to OUT instead of FILE\n"
+     "      --maker       allow changing the cells of the maker-only pages\n"
      "\n"
      "Exit status: 0; 22 when some cells were not applied as given (the rest is saved); the\n"
      "file error code (1-9) when FILE cannot be opened or OUT not written; 64, with nothing\n"

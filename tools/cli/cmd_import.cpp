@@ -52,6 +52,10 @@ int RunImport(const clsCliCommand& command, const datParsedArguments& arguments)
     for (const datSheetTexts& sheet : sheets) {
         const std::optional<size_t> page = cells.FindPage(sheet.key);
         if (!page) return UsageError(&command, csvPath + ": no page '" + sheet.key + "'");
+        if (cells.Pages()[*page].makerOnly && !arguments.Has("maker")) {
+            return UsageError(&command, csvPath + ": " + sheet.key +
+                                            " is a maker-only page; --maker allows changing it");
+        }
         pages.push_back(*page);
     }
 

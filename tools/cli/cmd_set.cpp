@@ -72,6 +72,11 @@ int RunSet(const clsCliCommand& command, const datParsedArguments& arguments) {
         const std::optional<datCellPlace> place = cells.Find(assignment.cell);
         if (!place)
             return UsageError(&command, "no page shows a cell '" + assignment.binding + "'");
+        if (cells.Pages()[place->page].makerOnly && !arguments.Has("maker")) {
+            return UsageError(&command, assignment.binding + " lies on the maker-only page " +
+                                            cells.Pages()[place->page].sheetKey +
+                                            "; --maker allows changing it");
+        }
         assignment.place = *place;
     }
 
