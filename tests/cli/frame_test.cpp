@@ -1,6 +1,7 @@
 // The command line itself: help, usage errors and the sheet list, run as a user would.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,14 @@ TEST_F(CliFrame, UsageErrorsExit64WithOneLineHint) {
          "ktv818x-cli sheets: unknown option '-x' (try 'ktv818x-cli sheets --help')\n"},
         {{"sheets", "--maker=yes"},
          "ktv818x-cli sheets: option '--maker' takes no value (try 'ktv818x-cli sheets --help')\n"},
+        {{"read", "x.icf", "--h"},
+         "ktv818x-cli read: ambiguous option '--h' (try 'ktv818x-cli read --help')\n"},
+        {{"export", "x.icf", "--sheet"},
+         "ktv818x-cli export: option '--sheet' needs a value (try 'ktv818x-cli export --help')\n"},
+        {{"export", "x.icf", "-s"},
+         "ktv818x-cli export: option '-s' needs a value (try 'ktv818x-cli export --help')\n"},
+        {{"check"},
+         "ktv818x-cli check: missing operand (FILE...) (try 'ktv818x-cli check --help')\n"},
         {{"sheets", "extra"},
          "ktv818x-cli sheets: extra operand 'extra' (try 'ktv818x-cli sheets --help')\n"},
     };
@@ -70,6 +79,27 @@ TEST_F(CliFrame, SheetsListsThePagesOfTheTree) {
     const datCliRun maker = Run({"sheets", "--mak"});
     EXPECT_NE(maker.out.find("GI_Sheet_MakerAdj"), std::string::npos);
     EXPECT_NE(maker.out.find("GI_Sheet_IntCh "), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CliArguments, OptionsTakeTheirValuesInEveryGnuForm) {
+    TempFolder folder;
+    std::filesystem::copy_file(BinPath("initial/model_00.icf"), folder / "radio.icf");
+    const std::string expected =
+        RunCli({"export", "radio.icf", "--sheet", "WxCh"}, folder.path()).out;
+    ASSERT_NE(expected.find("#GI_Sheet_WxCh"), std::string::npos);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"export", "--sheet=WxCh", "radio.icf"},
+          {"export", "-sWxCh", "radio.icf"},
+          {"export", "-s", "WxCh", "--", "radio.icf"},
+          {"export", "--she", "WxCh", "radio.icf", "--format=csv"}}) {
+        const datCliRun run = RunCli(arguments, folder.path());
+        EXPECT_EQ(run.status, 0) << arguments[1] << run.err;
+        EXPECT_EQ(run.out, expected) << arguments[1];
+    }
 }
 
 }  // namespace

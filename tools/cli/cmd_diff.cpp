@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -141,16 +142,32 @@ int RunDiff(const clsCliCommand& command, const datParsedArguments& arguments) {
                     Utf8FromLatin1(a.text).c_str(), Utf8FromLatin1(now).c_str());
     }
 
-    // A differing byte is shown by a page when putting it alone into A changes some text.
+    // A differing byte is shown by a page when putting it alone into A changes some text. A
+    // record's worth of bytes is tried together first: most records hold no shown byte at all.
     working.Assign(imageA);
     std::vector<int32_t> unshown;
-    for (int32_t address = 0; address < kImageSize; ++address) {
-        if (rawA.GetByte(address) == rawB.GetByte(address)) continue;
+    const auto shows = [&](const std::vector<int32_t>& addresses) {
+        for (const int32_t address : addresses)
+            working.SetByte(address, rawB.GetByte(address));
+        const bool changed = !SameTexts(viewA, ViewOf(cells, false));
+        for (const int32_t address : addresses)
+            working.SetByte(address, imageA.GetByte(address));
+        return changed;
+    };
+    for (int32_t record = 0; record < kImageSize; record += kCloneRecordSize) {
+        std::vector<int32_t> differing;
+        for (int32_t address = record; address < std::min(record + kCloneRecordSize, kImageSize);
+             ++address) {
+            if (rawA.GetByte(address) != rawB.GetByte(address)) differing.push_back(address);
+        }
+        if (differing.empty()) continue;
         different = true;
-        const uint8_t kept = working.GetByte(address);
-        working.SetByte(address, rawB.GetByte(address));
-        if (SameTexts(viewA, ViewOf(cells, false))) unshown.push_back(address);
-        working.SetByte(address, kept);
+        if (!shows(differing)) {
+            unshown.insert(unshown.end(), differing.begin(), differing.end());
+            continue;
+        }
+        for (const int32_t address : differing)
+            if (!shows({address})) unshown.push_back(address);
     }
     if (!unshown.empty()) std::printf("Bytes that no page shows:\n");
     for (const int32_t address : unshown) {
