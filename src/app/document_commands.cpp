@@ -47,6 +47,7 @@ std::string CommentOf(const cmcEeprom& image) {
 void cuiMain::ShowFileError(CloneFileResult code) {
     const auto index = static_cast<size_t>(code);
     if (code == CloneFileResult::kOk || index >= std::size(kCloneFileResultKeys)) return;
+    m_lastFileError = code;
     const std::string text = m_gtex.GetFirstLine(kCloneFileResultKeys[index]);
     const std::string headline = m_gtex.GetFirstLine("GI_Mess_FileErr_Headline");
     Message(StringPrintf("%s\n\n%s", headline.c_str(), text.c_str()), cmcMessageIcon::Warning,
@@ -92,6 +93,7 @@ bool cuiMain::OpenPath(const std::string& path) {
     if (ConfirmSaveChanges(IsSamePath(path, GetDocumentPath())) == cmcMessageAnswer::Cancel) {
         return false;
     }
+    m_lastFileError = CloneFileResult::kOk;
     cmcEeprom loaded;
     loaded.SetSize(m_working.GetSize());
     BusyCursor busy(m_host);
@@ -141,6 +143,7 @@ bool cuiMain::SaveAsDocument() {
 
 bool cuiMain::SavePath(const std::string& path) {
     m_events.Send(cmcEvCode::EndEditing, 0, 0);
+    m_lastFileError = CloneFileResult::kOk;
     NormaliseImage(m_working, 1);
 
     cmcClnFile file;

@@ -117,6 +117,8 @@ public:
 
     // Document commands; each returns true when it was done.
     void ShowFileError(CloneFileResult code);
+    // The file error shown by the last Open or Save; kOk when it showed none.
+    CloneFileResult LastFileError() const { return m_lastFileError; }
     // Asks whether to save the changed document (another: in a new file); No when unchanged is
     // Yes without asking. A save that fails or is cancelled answers Cancel.
     cmcMessageAnswer ConfirmSaveChanges(bool another);
@@ -203,6 +205,7 @@ protected:
     std::string m_sheetName;
     std::string m_workingDirectory;
     std::string m_documentPath;
+    CloneFileResult m_lastFileError = CloneFileResult::kOk;
     bool m_modified = false;
     bool m_makerMode = false;
     bool m_convertMode = false;

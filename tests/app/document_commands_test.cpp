@@ -137,7 +137,11 @@ TEST_F(DocumentCommandsTest, AFileOfAnotherLayoutIsRefusedAndChangesNothing) {
         EXPECT_EQ(Main().GetDocumentPath(), good);
         EXPECT_EQ(Main().ModelType(), 0);
         EXPECT_FALSE(Host().busyCursor);
+        EXPECT_EQ(Main().LastFileError(), CloneFileResult::kData);
     }
+    // A later open that succeeds leaves no stale error behind for callers that read it.
+    ASSERT_TRUE(Main().OpenPath(good));
+    EXPECT_EQ(Main().LastFileError(), CloneFileResult::kOk);
 }
 
 TEST_F(DocumentCommandsTest, OpeningFollowsTheFilesModelType) {

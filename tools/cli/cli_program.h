@@ -36,8 +36,6 @@ public:
     // Opens a clone file as the Open command does. On failure returns its file error code
     // (1-9) with the message kept in text and not shown; 0 on success.
     int OpenQuietly(const std::string& path, std::string& text);
-    // The file error code of the message last shown, 0 when it was no file error.
-    int FileErrorOfLastMessage();
 
 private:
     cmcEmptySettingsStore m_store;

@@ -103,9 +103,8 @@ int RunImport(const clsCliCommand& command, const datParsedArguments& arguments)
             }
         }
     }
-    program.Host().ClearLastMessage();
     if (!program.Main().SavePath(out)) {
-        const int code = program.FileErrorOfLastMessage();
+        const int code = static_cast<int>(program.Main().LastFileError());
         return code != 0 ? code : clsExitStatus::kProgramFiles;
     }
     return status;

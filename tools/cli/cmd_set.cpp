@@ -112,9 +112,8 @@ int RunSet(const clsCliCommand& command, const datParsedArguments& arguments) {
             status = clsExitStatus::kNotApplied;
         }
     }
-    program.Host().ClearLastMessage();
     if (!program.Main().SavePath(out)) {
-        const int code = program.FileErrorOfLastMessage();
+        const int code = static_cast<int>(program.Main().LastFileError());
         return code != 0 ? code : clsExitStatus::kProgramFiles;
     }
     return status;
