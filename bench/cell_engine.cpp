@@ -19,39 +19,9 @@
 #include "overlay/cell_capsule.h"
 #include "overlay/cell_obj.h"
 #include "overlay/cell_registry.h"
-#include "platform/instance_lock.h"
-#include "platform/screen.h"
-#include "platform/settings_store.h"
+#include "platform/headless_services.h"
 
 namespace {
-
-class NoStore : public cmcSettingsStore {
-public:
-    bool HasKey(const std::string&) const override { return false; }
-    cmcStoreRead ReadInt(const std::string&, const std::string&, int32_t&) const override {
-        return cmcStoreRead::Missing;
-    }
-    cmcStoreRead ReadString(const std::string&, const std::string&, std::string&) const override {
-        return cmcStoreRead::Missing;
-    }
-    bool WriteInt(const std::string&, const std::string&, int32_t) override { return true; }
-    bool WriteString(const std::string&, const std::string&, const std::string&) override {
-        return true;
-    }
-    bool DeleteKey(const std::string&) override { return true; }
-    bool Flush() override { return true; }
-};
-
-class NoLock : public cmcInstanceLock {
-public:
-    bool TryLock(const std::string&) override { return true; }
-    void Unlock() override {}
-};
-
-class FixedScreen : public cmcScreen {
-public:
-    cmcScreenSize Size() const override { return {1920, 1080}; }
-};
 
 class OnOffSheets : public clsChoiceSource {
 public:
@@ -98,9 +68,9 @@ public:
     void PaintCell(const clsCellCall&) override {}
 
     cmcEeprom image;
-    NoStore store;
-    NoLock lock;
-    FixedScreen screen;
+    cmcEmptySettingsStore store;
+    cmcNoInstanceLock lock;
+    cmcNoScreen screen;
     indEnviron environ;
     cmcEvMan events;
     cmcClipCh clipboard;

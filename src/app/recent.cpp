@@ -1,45 +1,9 @@
 #include "app/recent.h"
 
-#include <algorithm>
-
-namespace {
-
-// Texts in the program are Latin-1: fold its capital letters too, not only the ASCII ones.
-char FoldCase(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    const bool capital =
-        (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
-    return capital ? static_cast<char>(byte + 0x20) : c;
-}
-
-// Trailing separators do not change a folder; a root folder keeps its one.
-std::string WithoutTrailingSeparators(std::string folder) {
-    while (folder.size() > 1 && IsPathSeparator(folder.back()))
-        folder.pop_back();
-    return folder;
-}
-
-// The folder part of a path: everything before the file name.
-std::string FolderOf(const std::string& path) {
-    size_t end = path.size();
-    while (end > 0 && !IsPathSeparator(path[end - 1]))
-        --end;
-    return WithoutTrailingSeparators(path.substr(0, end));
-}
-
-std::string FileNameOf(const std::string& path) {
-    size_t start = path.size();
-    while (start > 0 && !IsPathSeparator(path[start - 1]))
-        --start;
-    return path.substr(start);
-}
-
-}  // namespace
+#include "platform/path_parts.h"
 
 bool cmcRecent::SamePath(const std::string& a, const std::string& b) const {
-    if (m_pathCase == cmcPathCase::Sensitive) return a == b;
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+    return IsSamePath(a, b, m_pathCase);
 }
 
 void cmcRecent::Remove(const std::string& path) {

@@ -26,7 +26,10 @@ std::string FileNameOf(const std::string& path) {
 }
 
 std::string FolderOf(const std::string& path) {
-    std::string folder = path.substr(0, FileNameStart(path));
+    return WithoutTrailingSeparators(path.substr(0, FileNameStart(path)));
+}
+
+std::string WithoutTrailingSeparators(std::string folder) {
     while (folder.size() > 1 && IsPathSeparator(folder.back()))
         folder.pop_back();
     return folder;

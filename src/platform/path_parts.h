@@ -17,6 +17,8 @@ constexpr char kPathSeparator = '/';
 std::string FileNameOf(const std::string& path);
 // Everything before the file name, without trailing separators; a root folder keeps its one.
 std::string FolderOf(const std::string& path);
+// The folder without separators after it; a root folder keeps its one.
+std::string WithoutTrailingSeparators(std::string folder);
 // The folder with exactly one separator after it, ready for a name to be appended; "" stays "".
 std::string WithTrailingSeparator(const std::string& folder);
 // Whether two paths name the same file, ignoring letter case only where the file system does.
