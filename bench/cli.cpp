@@ -3,46 +3,18 @@
 // baseline of starting the program (overlay, template, controller), so that the per-file figure
 // of check and the cost of export can be told apart from it.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "support/cli_process.h"
+#include "support/test_paths.h"
 
 namespace {
 
 constexpr int kCopies = 1000;
-
-std::filesystem::path BinFolder() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
-}
-
-// Runs ktv818x-cli with arguments, its output thrown away; true when it exited with 0.
-bool RunCli(const std::vector<std::string>& arguments) {
-    const std::string program = (BinFolder() / "ktv818x-cli").string();
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    int status = -1;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 // A folder with kCopies copies of a full clone file, made once.
 class Copies {
@@ -51,7 +23,7 @@ public:
         : m_folder(std::filesystem::temp_directory_path() /
                    ("ktv-bench-cli-" + std::to_string(getpid()))) {
         std::filesystem::create_directories(m_folder);
-        const std::filesystem::path source = BinFolder() / "initial" / "model_00.icf";
+        const std::filesystem::path source = BinPath("initial") / "model_00.icf";
         for (int i = 0; i < kCopies; ++i) {
             const std::filesystem::path copy = m_folder / ("radio" + std::to_string(i) + ".icf");
             std::filesystem::copy_file(source, copy);
@@ -60,6 +32,7 @@ public:
     }
     ~Copies() { std::filesystem::remove_all(m_folder); }
     const std::vector<std::string>& Paths() const { return m_paths; }
+    const std::filesystem::path& Folder() const { return m_folder; }
 
 private:
     std::filesystem::path m_folder;
@@ -74,7 +47,8 @@ const Copies& TheCopies() {
 void BM_CheckOneFile(benchmark::State& state) {
     const std::vector<std::string> arguments{"check", TheCopies().Paths().front()};
     for (auto _ : state)
-        if (!RunCli(arguments)) state.SkipWithError("check failed");
+        if (RunCli(arguments, TheCopies().Folder()).status != 0)
+            state.SkipWithError("check failed");
 }
 BENCHMARK(BM_CheckOneFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -82,7 +56,8 @@ void BM_CheckThousandFiles(benchmark::State& state) {
     std::vector<std::string> arguments{"check"};
     arguments.insert(arguments.end(), TheCopies().Paths().begin(), TheCopies().Paths().end());
     for (auto _ : state)
-        if (!RunCli(arguments)) state.SkipWithError("check failed");
+        if (RunCli(arguments, TheCopies().Folder()).status != 0)
+            state.SkipWithError("check failed");
     state.counters["files"] = benchmark::Counter(kCopies * static_cast<double>(state.iterations()),
                                                  benchmark::Counter::kIsRate);
 }
@@ -91,7 +66,8 @@ BENCHMARK(BM_CheckThousandFiles)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_ExportAllSheets(benchmark::State& state) {
     const std::vector<std::string> arguments{"export", TheCopies().Paths().front()};
     for (auto _ : state)
-        if (!RunCli(arguments)) state.SkipWithError("export failed");
+        if (RunCli(arguments, TheCopies().Folder()).status != 0)
+            state.SkipWithError("export failed");
 }
 BENCHMARK(BM_ExportAllSheets)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_process.h"
+#include "support/cli_process.h"
 #include "support/test_paths.h"
 
 namespace {

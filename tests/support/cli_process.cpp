@@ -1,4 +1,4 @@
-#include "cli_process.h"
+#include "support/cli_process.h"
 
 #include <errno.h>
 #include <fcntl.h>
