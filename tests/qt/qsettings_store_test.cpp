@@ -35,15 +35,6 @@ void WriteFile(const QString& path, const QByteArray& contents) {
     ASSERT_EQ(file.write(contents), contents.size());
 }
 
-// The offscreen platform's one screen.
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    static int argc = 1;
-    static char name[] = "test_qt";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
-}
-
 // The program's settings over the real adapters: QSettings in its native format, pointed at a
 // temporary folder, a lock file in that folder, and the offscreen screen.
 class QtSettings : public testing::Test {
@@ -55,7 +46,6 @@ protected:
 
     // One run of the program: change is applied to the settings it starts with.
     datSettings Run(const std::function<void(indEnviron&)>& change = {}) {
-        EnsureGuiApplication();
         cmcQSettingsStore store;
         cmcFileInstanceLock lock(Folder());
         cmcQtScreen screen;
@@ -99,7 +89,6 @@ bool SameSettings(const datSettings& a, const datSettings& b) {
 }
 
 TEST_F(QtSettings, TheProgramsSettingsLiveInTheUsersNativeFileUnderItsKeyNames) {
-    EnsureGuiApplication();
     ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(800, 800));
     EXPECT_TRUE(SameSettings(Run(Customise), OffscreenDefaults()));
 

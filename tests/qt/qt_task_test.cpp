@@ -1,37 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
 #include "clone/task.h"
 #include "platform/qt/qt_timer_service.h"
+#include "support/qt/qt_events.h"
 
 namespace {
 
-// One application object for the whole test program, as the GUI has.
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    static int argc = 1;
-    static char name[] = "test_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-}
-
-// Runs the event loop until done() holds or ten seconds pass; returns done().
-template <typename Done>
-bool RunEventsUntil(Done done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 10000) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    }
-    return done();
-}
-
 TEST(QtTask, RunsOnTheEventLoopAndNeverReentersDuringANestedLoop) {
-    EnsureApplication();
     cmcQtTimerService timers;
     int calls = 0;
     int depth = 0;
@@ -67,7 +47,6 @@ TEST(QtTask, RunsOnTheEventLoopAndNeverReentersDuringANestedLoop) {
 }
 
 TEST(QtTask, OwnerDestroyedInsideTheCallbackLetsTheTaskFinishAndGo) {
-    EnsureApplication();
     cmcQtTimerService timers;
     cmcTaskPtr owner = cmcTask::Create(timers);
     int calls = 0;

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "platform/qt/qt_text.h"
+
 namespace {
 
 QString DefaultFolder() {
@@ -15,7 +17,7 @@ QString DefaultFolder() {
 
 // A lock name may hold characters that file names may not.
 QString FileNameFor(const std::string& name) {
-    QString fileName = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    QString fileName = FromCoreText(name);
     for (QChar& c : fileName)
         if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20) c = QLatin1Char('_');
     return fileName + QStringLiteral(".lock");

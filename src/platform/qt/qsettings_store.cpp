@@ -1,5 +1,7 @@
 #include "platform/qt/qsettings_store.h"
 
+#include "platform/qt/qt_text.h"
+
 #include <QMetaType>
 #include <QStringList>
 #include <QVariant>
@@ -14,10 +16,6 @@ constexpr bool kNativeKeepsTypes = true;
 #else
 constexpr bool kNativeKeepsTypes = false;
 #endif
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool IsName(const std::string& name) {
     return !name.empty() && name.find_first_of("\\/") == std::string::npos;
@@ -45,8 +43,8 @@ bool IsIntegral(const QVariant& value) {
 cmcQSettingsStore::cmcQSettingsStore(const std::string& organisation,
                                      const std::string& application)
     : m_root("Software\\" + organisation + "\\" + application),
-      m_settings(QSettings::NativeFormat, QSettings::UserScope, Latin1(organisation),
-                 Latin1(application)) {
+      m_settings(QSettings::NativeFormat, QSettings::UserScope, FromCoreText(organisation),
+                 FromCoreText(application)) {
     // Only the user's own settings count, as in the registry: no organisation-wide or system
     // files behind them.
     m_settings.setFallbacksEnabled(false);
@@ -60,7 +58,7 @@ bool cmcQSettingsStore::GroupOf(const std::string& keyPath, QString& group) cons
     }
     if (!keyPath.starts_with(m_root + "\\")) return false;
     const std::string below = keyPath.substr(m_root.size() + 1);
-    const QStringList names = Latin1(below).split(QLatin1Char('\\'));
+    const QStringList names = FromCoreText(below).split(QLatin1Char('\\'));
     for (const QString& name : names)
         if (name.isEmpty() || name.contains(QLatin1Char('/'))) return false;
     group = names.join(QLatin1Char('/'));
@@ -71,7 +69,7 @@ bool cmcQSettingsStore::KeyOf(const std::string& keyPath, const std::string& nam
                               QString& key) const {
     QString group;
     if (!IsName(name) || !GroupOf(keyPath, group)) return false;
-    key = group.isEmpty() ? Latin1(name) : group + QLatin1Char('/') + Latin1(name);
+    key = group.isEmpty() ? FromCoreText(name) : group + QLatin1Char('/') + FromCoreText(name);
     return true;
 }
 
@@ -119,7 +117,7 @@ cmcStoreRead cmcQSettingsStore::ReadString(const std::string& keyPath, const std
     const bool text =
         stored.typeId() == QMetaType::QString || (!kNativeKeepsTypes && IsIntegral(stored));
     if (!text) return cmcStoreRead::WrongType;
-    value = stored.toString().toLatin1().toStdString();
+    value = ToCoreText(stored.toString());
     return cmcStoreRead::Ok;
 }
 
@@ -135,7 +133,7 @@ bool cmcQSettingsStore::WriteString(const std::string& keyPath, const std::strin
                                     const std::string& value) {
     QString key;
     if (!KeyOf(keyPath, name, key)) return false;
-    m_settings.setValue(key, Latin1(value));
+    m_settings.setValue(key, FromCoreText(value));
     return true;
 }
 
