@@ -14,12 +14,19 @@
 namespace {
 
 // The layers from the bottom up. The common machinery (events, tasks, time-outs, buffers, the
-// settings record) sits on the platform interfaces; printing and help use the sheets and are
-// used by the application. Folders of one layer stay apart from each other. Every qt/ folder,
-// whichever subsystem it serves, is the Qt layer at the top. A new folder goes into this table.
+// settings record) sits on the platform interfaces; printing, help and the cell dialogs use the
+// sheets and are used by the application. Folders of one layer stay apart from each other. Every
+// qt/ folder, whichever subsystem it serves, is the Qt layer at the top. A new folder goes into
+// this table.
 const std::vector<std::vector<std::string>> kLayers = {
-    {"platform"},        {"base"},          {"overlay"}, {"model"},
-    {"sheets", "clone"}, {"print", "help"}, {"app"},     {"qt"},
+    {"platform"},
+    {"base"},
+    {"overlay"},
+    {"model"},
+    {"sheets", "clone"},
+    {"print", "help", "dialogs"},
+    {"app"},
+    {"qt"},
 };
 
 // The folder a path written from src/ belongs to: "qt" for anything inside a qt/ folder.

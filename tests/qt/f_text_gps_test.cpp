@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "dialogs/entry_mask.h"
 #include "dialogs/qt/masked_line_edit.h"
 #include "model/cell_call.h"

@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QPushButton>
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/entry_dialog_layout.h"
 #include "dialogs/qt/dialog_font.h"
