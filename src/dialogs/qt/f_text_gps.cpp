@@ -118,9 +118,11 @@ void cuiFTextGps::showEvent(QShowEvent* event) {
 }
 
 void cuiFTextGps::hideEvent(QHideEvent* event) {
-    // Clicking elsewhere closes the popup: that commits, unless it was cancelled.
+    // Clicking elsewhere closes the popup: that commits, unless it was cancelled. A popup hidden
+    // with its main window is finished too and goes.
     CommitOnce();
     QDialog::hideEvent(event);
+    if (testAttribute(Qt::WA_DeleteOnClose)) deleteLater();
 }
 
 void cuiFTextGps::closeEvent(QCloseEvent* event) {
