@@ -20,3 +20,22 @@ struct clsWindowPlace {
 // at the right edge. A popup larger than the work area keeps its top left corner inside it.
 clsWindowPlace PlaceNextToCell(const clsCellRect& cell, int32_t width, int32_t height,
                                const clsCellRect& workArea);
+
+// A window centred over its owner (desktop pixels, right and bottom exclusive), moved as little as
+// needed to lie inside the work area; a window larger than the work area keeps its top left
+// corner inside it.
+clsWindowPlace CentreOverOwner(const clsCellRect& owner, int32_t width, int32_t height,
+                               const clsCellRect& workArea);
+
+// The size of a selection list's window: its sheet's full size plus the window frame, or, when
+// that does not fit the work area in either direction, the work area's size in that direction with
+// both scroll bars on.
+struct clsListWindowSize {
+    int32_t width = 0;
+    int32_t height = 0;
+    bool scrollBars = false;
+
+    bool operator==(const clsListWindowSize&) const = default;
+};
+clsListWindowSize SizeSelectionList(int32_t sheetWidth, int32_t sheetHeight, int32_t frameWidth,
+                                    int32_t frameHeight, const clsCellRect& workArea);

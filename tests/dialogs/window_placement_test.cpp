@@ -57,4 +57,51 @@ TEST(WindowPlacement, UsesAWorkAreaThatDoesNotStartAtTheOrigin) {
     EXPECT_EQ(PlaceNextToCell({1110, 10, 1200, 30}, 2000, 120, second), (clsWindowPlace{1104, 30}));
 }
 
+TEST(WindowPlacement, CentresOverTheOwnerInsideTheWorkArea) {
+    struct Case {
+        const char* name;
+        clsCellRect owner;
+        int32_t width;
+        int32_t height;
+        clsWindowPlace expected;
+    };
+    const Case cases[] = {
+        {"centred", {100, 100, 900, 700}, 300, 200, {350, 300}},
+        {"odd difference rounds towards the owner's top left",
+         {100, 100, 901, 701},
+         300,
+         200,
+         {350, 300}},
+        {"owner near the right edge", {800, 100, 1000, 300}, 300, 100, {724, 150}},
+        {"owner above the work area", {100, -200, 400, 100}, 200, 200, {150, 30}},
+        {"owner below the work area", {100, 700, 400, 900}, 200, 300, {150, 468}},
+        {"larger than the work area", {0, 0, 1024, 768}, 1200, 900, {0, 30}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(CentreOverOwner(c.owner, c.width, c.height, kWorkArea), c.expected);
+    }
+}
+
+TEST(WindowPlacement, ASelectionListFitsItsSheetOrTheWorkAreaWithScrollBars) {
+    struct Case {
+        const char* name;
+        int32_t sheetWidth;
+        int32_t sheetHeight;
+        clsListWindowSize expected;
+    };
+    // A 2-pixel frame on each side; the work area is 1024 x 738.
+    const Case cases[] = {
+        {"fits", 200, 300, {204, 304, false}},
+        {"exactly fits", 1020, 734, {1024, 738, false}},
+        {"too high", 200, 900, {204, 738, true}},
+        {"too wide", 1100, 300, {1024, 304, true}},
+        {"too large both ways", 2000, 2000, {1024, 738, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SizeSelectionList(c.sheetWidth, c.sheetHeight, 4, 4, kWorkArea), c.expected);
+    }
+}
+
 }  // namespace
