@@ -52,7 +52,7 @@ cuiFTextGps::cuiFTextGps(const cmcCellCapsule& owner, const std::string& valueTe
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setLineWidth(2);
     m_edit = new cuiMaskedLineEdit(m_entry, this);
-    QFont editFont(QString::fromLatin1("MS Sans Serif"), kEditPointSize);
+    QFont editFont(FromCoreText(datCellFont::DefaultFace()), kEditPointSize);
     editFont.setStyleHint(QFont::SansSerif);
     m_edit->setFont(editFont);
     m_ok = new QPushButton(FromCoreText(texts.ok), this);
