@@ -44,21 +44,23 @@ std::vector<size_t> FindHelpPages(const std::vector<datHelpPage>& pages, const s
     const std::vector<std::string> words = FoldedWords(query);
     if (words.empty()) return {};
     struct Match {
-        bool byTitle;
+        size_t wordsInTitle;
         size_t index;
     };
     std::vector<Match> matches;
     for (size_t i = 0; i < pages.size(); ++i) {
         const std::string title = FoldedText(pages[i].title);
-        if (HoldsAll(title, words)) {
-            matches.push_back({true, i});
-        } else if (HoldsAll(title + '\n' + FoldedText(pages[i].text), words)) {
-            matches.push_back({false, i});
-        }
+        if (!HoldsAll(title + '\n' + FoldedText(pages[i].text), words)) continue;
+        const auto inTitle = std::count_if(words.begin(), words.end(), [&](const std::string& w) {
+            return title.find(w) != std::string::npos;
+        });
+        matches.push_back({static_cast<size_t>(inTitle), i});
     }
-    std::stable_sort(matches.begin(), matches.end(), [&](const Match& a, const Match& b) {
-        if (a.byTitle != b.byTitle) return a.byTitle;
-        return pages[a.index].title < pages[b.index].title;
+    std::sort(matches.begin(), matches.end(), [&](const Match& a, const Match& b) {
+        if (a.wordsInTitle != b.wordsInTitle) return a.wordsInTitle > b.wordsInTitle;
+        if (pages[a.index].title != pages[b.index].title)
+            return pages[a.index].title < pages[b.index].title;
+        return a.index < b.index;
     });
     std::vector<size_t> indices;
     for (const Match& match : matches)

@@ -11,7 +11,7 @@ struct datHelpPage {
     std::string text;
 };
 
-// The pages that hold every word of query in their title or text, ignoring letter case: first
-// those whose title holds them all, then the others, each in order of title. Indices into pages;
-// a query without words finds none.
+// The pages that hold every word of query in their title or text, ignoring letter case: those
+// whose title holds more of the words first, then in order of title. Indices into pages; a query
+// without words finds none.
 std::vector<size_t> FindHelpPages(const std::vector<datHelpPage>& pages, const std::string& query);

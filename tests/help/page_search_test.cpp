@@ -30,6 +30,10 @@ TEST(HelpPageSearch, FindsPagesThatHoldEveryWord) {
     };
     const std::vector<Case> cases = {
         {"channel", {"tag.html", "scan.html", "power.html"}},  // titles first, then by title
+        {"power channel", {"power.html"}},
+        {"scanned tags", {"tag.html"}},
+        {"tag scan", {"tag.html", "scan.html"}},       // a word in each title: by title
+        {"channels scan", {"scan.html", "tag.html"}},  // "scan" in a title ranks it first
         {"  CHANNEL   scan ", {"tag.html", "scan.html"}},
         {"power tag", {}},
         {"\xE9T\xC9", {"utc.html"}},  // Latin-1 letters ignore their case too
