@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
 #include "app/radio_controller.h"
+#include "base/event_manager.h"
 #include "model/overlay_choice_source.h"
 #include "overlay/gtex.h"
 
