@@ -196,6 +196,10 @@ TEST_F(HelpWindows, ContentsOpenAtTheHelpFileWithHistoryAndOneWindow) {
     QTest::mouseClick(&contents->HomeButton(), Qt::LeftButton);
     EXPECT_EQ(contents->Browser().source().fileName(), "index.html");
 
+    ASSERT_TRUE(QTest::qWaitForWindowActive(contents));
+    QTest::keySequence(contents, QKeySequence::Find);
+    EXPECT_TRUE(contents->SearchField().hasFocus());
+
     contents->hide();
     EXPECT_EQ(m_windows.ShowContents(), HelpResult::kShown);
     EXPECT_EQ(m_windows.ContentsWindow(), contents);

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextDocument>
@@ -64,6 +65,13 @@ cuiHelpContentsWindow::cuiHelpContentsWindow(cmcGTex& gtex, QWidget* owner)
 
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
+    // The browser itself goes back and forward with Alt+Left and Alt+Right; the search field
+    // takes the system's key for finding.
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, m_searchField, [this] {
+        m_searchField->setFocus(Qt::ShortcutFocusReason);
+        m_searchField->selectAll();
+    });
     connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
     connect(m_home, &QToolButton::clicked, m_browser, &QTextBrowser::home);
