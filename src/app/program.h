@@ -41,6 +41,7 @@ public:
     bool IsFirstInstance() const { return m_environ.IsFirstInstance(); }
     indEnviron& Environ() { return m_environ; }
     cmcGTex& GTex() { return m_gtex; }
+    cmcHelpGTex& HelpGTex() { return m_helpGTex; }
     cmcEvMan& Events() { return m_events; }
     indMain& Main() { return *m_main; }
 
