@@ -56,7 +56,6 @@ public:
     cuiMaskedLineEdit* Edit() const { return m_edit; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
-    const cuiMaskedEntry& Entry() const { return m_entry; }
 
     // Puts the dialog next to its cell inside the work area.
     void PlaceNextToCell();
