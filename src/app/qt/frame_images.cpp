@@ -68,12 +68,17 @@ cuiQtFrameImages::cuiQtFrameImages(const QString& folder) : m_folder(folder) {
 }
 
 QIcon cuiQtFrameImages::Load(const QString& name) const {
-    QSvgRenderer renderer(m_folder + QStringLiteral("/icons/") + name + QStringLiteral(".svg"));
-    QIcon icon;
-    if (!renderer.isValid()) return icon;
+    const QString path = m_folder + QStringLiteral("/icons/") + name + QStringLiteral(".svg");
+    // Qt's SVG icon engine draws each size when it is first asked for, sharp on every screen.
+    QIcon icon(path);
+    if (!icon.availableSizes().isEmpty() || !icon.pixmap(kSizes[0]).isNull()) return icon;
+    // Without the engine the drawings are rendered here, at the sizes the window asks for.
+    QSvgRenderer renderer(path);
+    QIcon rendered;
+    if (!renderer.isValid()) return rendered;
     for (const int size : kSizes)
-        icon.addPixmap(Render(renderer, size));
-    return icon;
+        rendered.addPixmap(Render(renderer, size));
+    return rendered;
 }
 
 QIcon cuiQtFrameImages::TreeImage(int index) const {
