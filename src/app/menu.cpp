@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/event_manager.h"
 #include "app/item_lines.h"
+#include "base/event_manager.h"
 #include "model/cell_call.h"
 #include "model/cell_request.h"
 #include "overlay/cell_capsule.h"

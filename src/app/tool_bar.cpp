@@ -1,7 +1,7 @@
 #include "app/tool_bar.h"
 
-#include "app/event_manager.h"
 #include "app/menu.h"
+#include "base/event_manager.h"
 #include "model/cell_call.h"
 #include "model/cell_request.h"
 #include "overlay/cell_capsule.h"

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/event_manager.h"
 #include "app/item_lines.h"
 #include "app/menu.h"
 #include "app/warning_check.h"
+#include "base/event_manager.h"
 #include "overlay/decimal_text.h"
 #include "overlay/gtex.h"
 

@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
 #include "app/fake_frame.h"
 #include "app/radio_controller.h"
 #include "app/recording_surfaces.h"
+#include "base/event_manager.h"
 #include "overlay/cell_ids.h"
 #include "overlay/gtex.h"
 #include "sheets/sheet_services.h"

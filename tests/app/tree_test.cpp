@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
 #include "app/fake_frame.h"
 #include "app/radio_controller.h"
 #include "app/recording_surfaces.h"
 #include "app/warning_check.h"
+#include "base/event_manager.h"
 #include "overlay/gtex.h"
 #include "support/controller_rig.h"
 #include "support/fake_serial.h"

@@ -19,7 +19,6 @@
 #include <set>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
 #include "app/program.h"
 #include "app/qt/about_box.h"
 #include "app/qt/page_tree.h"
@@ -28,6 +27,7 @@
 #include "app/qt/tool_bar_surface.h"
 #include "app/qt/window_program.h"
 #include "app/radio_controller.h"
+#include "base/event_manager.h"
 #include "model/eeprom.h"
 #include "overlay/gtex.h"
 #include "platform/qt/qt_text.h"
