@@ -24,6 +24,7 @@ datWarningCheck RunWarningCheck(cmcGTex& gtex) {
         cmcCellCapsule capsule;
         capsule.cell = &cell;
         EvaluateCell(context, capsule, false);
+        check.lastNamesSheet = !cell.GetSuffix().empty();
         if (capsule.stateFlags & clsCellState::kError) {
             check.attention.push_back(cell.GetSuffix());
         } else if (capsule.stateFlags & clsCellState::kWarning) {

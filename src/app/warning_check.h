@@ -10,6 +10,8 @@ class cmcGTex;
 struct datWarningCheck {
     std::vector<std::string> attention;
     std::vector<std::string> duplicates;
+    // Whether the list's last check cell names a sheet (a list without one marks nothing).
+    bool lastNamesSheet = false;
 };
 
 // Evaluates every check cell against the working image through the cell value engine, whose

@@ -80,6 +80,11 @@ std::string_view LabelName(int32_t label) {
     return kLabelNames[label];
 }
 
+std::string_view CategoryName(int32_t category) {
+    if (category < 0 || category >= kCategoryCount) return {};
+    return kCategories[category].name;
+}
+
 int32_t ListNumberOf(int32_t category) {
     if (category == CT_None) return 0;
     if (category < 0 || category > CT_None) {

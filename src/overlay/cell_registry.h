@@ -15,5 +15,7 @@ int32_t CategoryOf(std::string_view name);
 int32_t LabelOf(std::string_view name);
 // The name of label 0-325; "" for any other number.
 std::string_view LabelName(int32_t label);
+// The name of category 0-9; "" for any other number.
+std::string_view CategoryName(int32_t category);
 // The channel list a category's rows belong to (0 for none); fatal outside 0-10.
 int32_t ListNumberOf(int32_t category);
