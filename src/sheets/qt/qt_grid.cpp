@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextCursor>
 
 #include "platform/qt/qt_text.h"
@@ -133,8 +134,9 @@ void cuiQtGrid::MoveCurrent(int32_t column, int32_t row, bool show) {
 void cuiQtGrid::SetTopLeft(int32_t column, int32_t row) {
     const int32_t oldLeft = LeftCol();
     const int32_t oldTop = TopRow();
-    const int32_t width = viewport()->width();
-    const int32_t height = viewport()->height();
+    const QSize client = ClientSize();
+    const int32_t width = client.width();
+    const int32_t height = client.height();
     m_layout.SetTopLeft(std::min(column, LastLeftColumn(m_layout, width)),
                         std::min(row, LastTopRow(m_layout, height)));
     TopLeftMoved(oldLeft, oldTop);
@@ -150,7 +152,26 @@ void cuiQtGrid::TopLeftMoved(int32_t oldLeft, int32_t oldTop) {
 }
 
 int32_t cuiQtGrid::ClientWidth() const {
-    return viewport()->width();
+    return ClientSize().width();
+}
+
+QSize cuiQtGrid::ClientSize() const {
+    // Worked out from the grid's own size rather than read from the viewport, which a hidden
+    // grid lays out only once shown: a page is built before it is shown, and its column widths
+    // are clamped to this width.
+    const QSize full = maximumViewportSize();
+    int32_t width = 0;
+    for (int32_t c = 0; c < ColCount(); ++c)
+        width += ColWidth(c);
+    int32_t height = 0;
+    for (int32_t r = 0; r < RowCount(); ++r)
+        height += RowHeight(r);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    bool rowsOverflow = height > full.height();
+    const bool columnsOverflow = width > full.width() - (rowsOverflow ? bar : 0);
+    rowsOverflow = height > full.height() - (columnsOverflow ? bar : 0);
+    return QSize(std::max(full.width() - (rowsOverflow ? bar : 0), 0),
+                 std::max(full.height() - (columnsOverflow ? bar : 0), 0));
 }
 
 bool cuiQtGrid::ScrollBarsShown() const {
@@ -181,8 +202,10 @@ bool cuiQtGrid::HasFocus() const {
 void cuiQtGrid::SyncScrollBars() {
     if (m_syncing) return;
     m_syncing = true;
-    const int32_t width = viewport()->width();
-    const int32_t height = viewport()->height();
+    const QSize client = ClientSize();
+    const int32_t width = client.width();
+    const int32_t height = client.height();
+    m_layout.SetClientSize(width, height);
     const int32_t lastLeft = LastLeftColumn(m_layout, width);
     const int32_t lastTop = LastTopRow(m_layout, height);
     // The layout grid lets the first scrolling cell go to the very last one; on screen it stops
@@ -207,7 +230,8 @@ void cuiQtGrid::scrollContentsBy(int, int) {
 }
 
 void cuiQtGrid::ClientSizeChanged() {
-    m_layout.SetClientSize(viewport()->width(), viewport()->height());
+    const QSize client = ClientSize();
+    m_layout.SetClientSize(client.width(), client.height());
     const int32_t oldLeft = LeftCol();
     const int32_t oldTop = TopRow();
     SyncScrollBars();
@@ -226,8 +250,9 @@ void cuiQtGrid::paintEvent(QPaintEvent* event) {
     painter.fillRect(exposed, QtColour(m_background));
     if (!m_handlers.drawCell) return;
     m_painting = exposed;
-    const int32_t width = viewport()->width();
-    const int32_t height = viewport()->height();
+    const QSize client = ClientSize();
+    const int32_t width = client.width();
+    const int32_t height = client.height();
     const clsCellRect scrolling = ScrollingArea(m_layout, width, height);
     const std::vector<int32_t> columns = VisibleColumns(m_layout, width);
     const std::vector<int32_t> rows = VisibleRows(m_layout, height);
@@ -332,7 +357,7 @@ void cuiQtGrid::mouseMoveEvent(QMouseEvent* event) {
     }
     m_mousePoint = at;
     if (m_handlers.mouseMove) m_handlers.mouseMove(at.x(), at.y());
-    const clsCellRect area = ScrollingArea(m_layout, viewport()->width(), viewport()->height());
+    const clsCellRect area = ScrollingArea(m_layout, ClientSize().width(), ClientSize().height());
     if (m_mouseHeld && TimedScrollDirections(area, at.x(), at.y()) != 0) {
         if (!m_scrollTimer->IsActive()) m_scrollTimer->Start(kTimedScrollMs);
     } else {
@@ -376,7 +401,7 @@ void cuiQtGrid::wheelEvent(QWheelEvent* event) {
 }
 
 void cuiQtGrid::TimedScrollStep() {
-    const clsCellRect area = ScrollingArea(m_layout, viewport()->width(), viewport()->height());
+    const clsCellRect area = ScrollingArea(m_layout, ClientSize().width(), ClientSize().height());
     const uint8_t directions = TimedScrollDirections(area, m_mousePoint.x(), m_mousePoint.y());
     if (directions == 0) {
         StopTimedScroll();

@@ -123,6 +123,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    QSize ClientSize() const;
     void SyncScrollBars();
     void ClientSizeChanged();
     void TopLeftMoved(int32_t oldLeft, int32_t oldTop);

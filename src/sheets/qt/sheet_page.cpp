@@ -42,6 +42,15 @@ cuiSheetPage::cuiSheetPage(QWidget* parent, const datSheetOpening& opening,
         gridLayout->setContentsMargins(kGridBevel, kGridBevel, kGridBevel, kGridBevel);
     }
     gridLayout->addWidget(m_grid);
+    layout->addWidget(m_gridPanel, 1);
+    // The sheet clamps its column widths to the grid's width, and a hidden page lays out its
+    // children only once shown: give the grid the sheet panel's size before it is built.
+    if (parent != nullptr) {
+        resize(parent->contentsRect().size());
+        m_gridPanel->resize(size());
+        const QMargins margins = gridLayout->contentsMargins();
+        m_grid->resize(m_gridPanel->size().shrunkBy(margins));
+    }
 
     m_sheet = std::make_unique<iuiSheet>(*m_grid, setup.store, opening.name, m_measure,
                                          setup.services, setup.radio);
@@ -61,9 +70,8 @@ cuiSheetPage::cuiSheetPage(QWidget* parent, const datSheetOpening& opening,
     if (m_sheet->HasTitle()) {
         m_title = new cuiTitlePanel(this, m_sheet->Title(), m_sheet->TitleFont(),
                                     m_sheet->TitleColour(), SystemColoursOf(palette()));
-        layout->addWidget(m_title);
+        layout->insertWidget(0, m_title);
     }
-    layout->addWidget(m_gridPanel, 1);
 }
 
 cuiSheetPage::~cuiSheetPage() {
