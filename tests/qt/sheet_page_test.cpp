@@ -119,6 +119,37 @@ TEST_F(SheetPageTest, AContinuedGroupCellIsDrawnAcrossBothColumns) {
     EXPECT_GT(PixelsOtherThan(image, first, background), 0);  // the group's caption
 }
 
+TEST_F(SheetPageTest, ADuplicateIdShowsTheWarningMarkWhereTheSheetPlacesIt) {
+    cuiImageList marks(12);
+    QPixmap warning(12, 12);
+    warning.fill(QColor(255, 0, 255));
+    marks.Set(cuiImageList::kWarningImage, warning);
+    rig.images = &marks;
+    cuiSheetPage& page = rig.Open("GI_Sheet_DscIndId");
+    ASSERT_TRUE(rig.FocusGrid());
+    for (int row : {1, 2}) {
+        ASSERT_TRUE(page.Sheet().SelectCell(1, row));
+        QTest::keyClick(&page.Grid(), Qt::Key_2);
+        ASSERT_TRUE(page.Grid().IsEditorShown());
+        QTest::keyClicks(page.Grid().Editor(), "11234567");
+        QTest::keyClick(page.Grid().Editor(), Qt::Key_Return);
+    }
+    ASSERT_TRUE(page.Sheet().SelectCell(3, 4));
+    rig.DeliverEvents();
+    const clsCellPaint paint = page.Sheet().Paint(1, 2);
+    ASSERT_EQ(paint.mark, clsCellPaint::Mark::Warning);
+    const QImage image = rig.Render();
+    const clsCellRect cell = page.Grid().CellRect(1, 2);
+    EXPECT_EQ(image.pixelColor(paint.markX + 6, paint.markY + 6), QColor(255, 0, 255));
+    EXPECT_EQ(paint.markSize, 12);
+    EXPECT_EQ(paint.markY + 12, cell.bottom - 1);  // one pixel above the bottom
+    // Only the mark is drawn from the image: the cell's other side shows none of it.
+    const int markLeft = paint.markX - cell.left;
+    const int otherX = markLeft > (cell.right - cell.left) / 2 ? cell.left + 2 : cell.right - 3;
+    EXPECT_NE(image.pixelColor(otherX, paint.markY + 6), QColor(255, 0, 255));
+    EXPECT_EQ(page.Sheet().Paint(1, 3).mark, clsCellPaint::Mark::None);
+}
+
 TEST_F(SheetPageTest, TypingIntoACommentAndEnterChangesTheWorkingImage) {
     cuiSheetPage& page = rig.Open("GI_Sheet_IntCh");
     ASSERT_TRUE(rig.FocusGrid());
