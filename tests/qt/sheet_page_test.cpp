@@ -3,6 +3,7 @@
 // working image.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -38,7 +39,8 @@ int PixelsOtherThan(const QImage& image, const clsCellRect& rect, const QColor& 
     return count;
 }
 
-// The grid row of an International channel slot (the header is row 0).
+// The grid row of an International channel slot (the header is row 0); the slots run 0, 1000,
+// 2000, 1, 1001, ...
 int IntChRow(int slot) {
     return slot + 1;
 }
@@ -349,6 +351,36 @@ TEST_F(SheetPageTest, ATinyWindowPaintsAndTakesKeysWithoutHarm) {
     QApplication::processEvents();
     rig.Render();
     EXPECT_GE(page.Grid().TopRow(), page.Grid().FixedRows());
+}
+
+TEST_F(SheetPageTest, AScreenReaderFindsATableWhoseCellsSayWhatTheyShow) {
+    cuiSheetPage& page = rig.Open("GI_Sheet_IntCh");
+    ASSERT_TRUE(rig.FocusGrid());
+    ASSERT_TRUE(page.Sheet().SelectCell(kIntChComment, IntChRow(6)));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&page.Grid());
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::Table);
+    EXPECT_EQ(grid->text(QAccessible::Name), "International channels");
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), page.Grid().RowCount());
+    EXPECT_EQ(table->columnCount(), 7);
+    QAccessibleInterface* focus = grid->focusChild();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus->text(QAccessible::Name).toStdString(),
+              page.Sheet().CellText(kIntChComment, IntChRow(6)));
+    EXPECT_EQ(focus->text(QAccessible::Description), "Comment");
+    QAccessibleTableCellInterface* cell = focus->tableCellInterface();
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->rowIndex(), IntChRow(6));
+    EXPECT_EQ(cell->columnIndex(), kIntChComment);
+    ASSERT_EQ(cell->rowHeaderCells().size(), 1);
+    EXPECT_EQ(cell->rowHeaderCells()[0]->text(QAccessible::Name).toStdString(),
+              page.Sheet().CellText(0, IntChRow(6)));
+    EXPECT_TRUE(focus->state().focused);
+    EXPECT_EQ(grid->indexOfChild(focus), IntChRow(6) * 7 + kIntChComment);
+    QTest::keyClick(&page.Grid(), Qt::Key_Down);
+    EXPECT_EQ(grid->focusChild()->tableCellInterface()->rowIndex(), IntChRow(7));
 }
 
 }  // namespace
