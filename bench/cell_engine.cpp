@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/cell_engine.h"
 #include "model/cell_request.h"
 #include "model/channel_clipboard.h"
@@ -52,7 +52,7 @@ public:
         }
     }
     cmcEeprom& WorkingImage() override { return image; }
-    indEnviron& Environ() override { return environ; }
+    datSettings& Settings() override { return environ.Settings(); }
     cmcEvMan& Events() override { return events; }
     cmcClipCh& Clipboard() override { return clipboard; }
     cmcChoiceLists& ChoiceLists() override { return lists; }
@@ -61,7 +61,9 @@ public:
     void RefreshAfterEdit() override {}
     void RunCommand(clsHostCommand, int32_t, const std::string&) override {}
     bool CanPrintCurrentSheet() override { return true; }
-    std::string WorkingDirectory() override { return "/"; }
+    std::string RecentDisplayName(int32_t entry) override {
+        return environ.Recent().DisplayName(entry, "/");
+    }
     const uint8_t* CloneInformation() override { return info; }
     void OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) override {}
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}

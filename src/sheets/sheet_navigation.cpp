@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "sheets/sheet.h"
 #include "sheets/sheet_keys.h"
 

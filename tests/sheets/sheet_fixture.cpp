@@ -65,7 +65,8 @@ SheetFixture::~SheetFixture() {
 clsSheetServices SheetFixture::Services() {
     clsSheetServices services;
     services.events = &events;
-    services.environ = &environ;
+    services.settings = &environ.Settings();
+    services.columnWidths = &environ;
     services.popupMenus = &popups;
     services.host = &host;
     return services;

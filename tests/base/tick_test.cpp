@@ -1,10 +1,10 @@
-#include "clone/tick.h"
+#include "base/tick.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
-#include "clone/task.h"
+#include "base/task.h"
 #include "support/manual_scheduler.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/event_codes.h"
-#include "clone/task.h"
+#include "base/event_codes.h"
+#include "base/task.h"
 
 // The program's message bus. Controls do not call one another to announce changes: they hand a
 // numbered event to the one event manager, which passes it to every registered listener, newest

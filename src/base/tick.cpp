@@ -1,4 +1,4 @@
-#include "clone/tick.h"
+#include "base/tick.h"
 
 void cmcTick::Start(uint32_t ms) {
     m_length = ms;

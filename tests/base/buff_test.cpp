@@ -1,4 +1,4 @@
-#include "clone/buff.h"
+#include "base/buff.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "clone/task.h"
+#include "base/task.h"
 
 #include <gtest/gtest.h>
 
