@@ -12,6 +12,7 @@
 #include "base/settings.h"
 #include "overlay/gtex.h"
 #include "platform/port_info.h"
+#include "support/radio_sim_process.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -85,6 +86,10 @@ TEST_F(PortDialog, TypedAnswersSetThePortOrShowTheErrorAndStayOpen) {
                 EXPECT_EQ(dialog->errors, 1) << label;
                 EXPECT_TRUE(dialog->isVisible()) << label;
                 EXPECT_EQ(settings.comPort, 3) << label;
+                QWidget* box = mode == clsPortDialogMode::Number
+                                   ? static_cast<QWidget*>(dialog->NumberEdit())
+                                   : dialog->PortList();
+                EXPECT_EQ(dialog->focusWidget(), box) << label << ": the input keeps the focus";
             } else {
                 EXPECT_EQ(dialog->errors, 0) << label;
                 EXPECT_EQ(dialog->result(), QDialog::Accepted) << label;
@@ -199,6 +204,21 @@ TEST_F(PortDialog, AnEmptyPortListStillTakesATypedNumber) {
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
     EXPECT_EQ(dialog->errors, 1);
     EXPECT_EQ(settings.comPort, 3);
+}
+
+TEST_F(PortDialog, TheRadioSimulatorsPortShowsAsTheSimulator) {
+    ports.ports.clear();
+    TempFolder simFolder;
+    RadioSimProcess sim(simFolder.path(), 9, {});
+    ASSERT_TRUE(sim.IsReady()) << sim.Log();
+    settings.comPort = 9;
+    auto dialog = Make(clsPortDialogMode::DescriptionList);
+    dialog->show();
+    ASSERT_EQ(dialog->PortList()->count(), 1);
+    const std::string item = dialog->PortList()->currentText().toStdString();
+    EXPECT_EQ(item.rfind("9: ktv818x radio simulator (pts/", 0), 0u) << item;
+    QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
+    EXPECT_EQ(settings.comPort, 9);
 }
 
 }  // namespace
