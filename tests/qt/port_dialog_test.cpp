@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <string>
 
@@ -204,6 +206,33 @@ TEST_F(PortDialog, AnEmptyPortListStillTakesATypedNumber) {
     QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
     EXPECT_EQ(dialog->errors, 1);
     EXPECT_EQ(settings.comPort, 3);
+}
+
+TEST_F(PortDialog, RunsModallyCentredOverTheMainWindowAndAnswersWhetherThePortWasSet) {
+    QWidget mainWindow;
+    mainWindow.setGeometry(60, 40, 700, 500);
+    mainWindow.show();
+    struct Case {
+        const char* text;
+        bool ok;  // OK pressed, else Cancel
+        bool accepted;
+        int32_t port;
+    };
+    const Case cases[] = {{"5", true, true, 5}, {"6", false, false, 5}};
+    for (const Case& c : cases) {
+        QPoint offset;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = dynamic_cast<cuiPortDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            offset = dialog->frameGeometry().center() - mainWindow.frameGeometry().center();
+            dialog->NumberEdit()->setText(c.text);
+            (c.ok ? dialog->OkButton() : dialog->CancelButton())->click();
+        });
+        EXPECT_EQ(ShowPortDialog(&mainWindow, 0, store, settings, ports), c.accepted) << c.text;
+        EXPECT_EQ(settings.comPort, c.port) << c.text;
+        EXPECT_LE(offset.manhattanLength(), 2) << c.text;
+    }
+    EXPECT_FALSE(ShowPortDialog(&mainWindow, 3, store, settings, ports));
 }
 
 TEST_F(PortDialog, TheRadioSimulatorsPortShowsAsTheSimulator) {
