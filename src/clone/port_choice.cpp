@@ -22,7 +22,8 @@ std::optional<int32_t> InRange(long number) {
 }  // namespace
 
 std::optional<int32_t> AcceptTypedPort(const std::string& text) {
-    return InRange(std::atol(Trimmed(text).c_str()));
+    // A number too long for a long reads as the largest one, which is out of range.
+    return InRange(std::strtol(Trimmed(text).c_str(), nullptr, 10));
 }
 
 std::optional<int32_t> AcceptChosenPort(const std::string& text) {

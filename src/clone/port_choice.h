@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "platform/port_info.h"
+#include "platform/serial_line.h"
 
 // What the port dialog decides: which number an answer gives, and what its list shows.
-
-constexpr int32_t kFirstPort = 1;
-constexpr int32_t kLastPort = 256;
 
 // The port number an answer gives, or none when it is out of range or no number. A typed answer
 // (the number edit and the editable list) is read as a decimal number after trimming; a chosen

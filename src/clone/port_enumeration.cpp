@@ -1,6 +1,8 @@
 #include "clone/port_enumeration.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <set>
 #include <string_view>
@@ -70,7 +72,11 @@ void ListNumbers(const cmcPortInfoSource& source, std::vector<std::string>& list
 
 int32_t ParsePortNumber(const std::string& text) {
     const char* start = text.compare(0, 3, "COM") == 0 ? text.c_str() + 3 : text.c_str();
-    return static_cast<int32_t>(std::atol(start));
+    // A number too long for a port gives none, rather than wrapping round to a small one.
+    errno = 0;
+    const long number = std::strtol(start, nullptr, 10);
+    if (errno == ERANGE || number < INT32_MIN || number > INT32_MAX) return 0;
+    return static_cast<int32_t>(number);
 }
 
 int32_t PortNumberOf(const datPortInfo& port) {

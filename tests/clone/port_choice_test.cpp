@@ -18,11 +18,21 @@ using Texts = std::vector<std::string>;
 
 TEST(PortChoice, TypedAnswersAreTrimmedNumbersFromOneTo256) {
     const std::pair<const char*, std::optional<int32_t>> cases[] = {
-        {"0", std::nullopt},   {"257", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt},
-        {"   ", std::nullopt}, {"-5", std::nullopt},  {" 12 ", 12},          {"1", 1},
-        {"256", 256},          {"12abc", 12},  // read as a number is read: up to the first
-                                               // non-digit
+        {"0", std::nullopt},
+        {"257", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"-5", std::nullopt},
+        {" 12 ", 12},
+        {"1", 1},
+        {"256", 256},
+        {"12abc", 12},  // read as a number is read: up to the first
+                        // non-digit
         {"\t17\n", 17},
+        {"COM5", std::nullopt},  // a typed answer is a number alone
+        {"99999999999999999999", std::nullopt},
+        {"4294967297", std::nullopt},  // 2^32 + 1 must not wrap round to port 1
     };
     for (const auto& [text, port] : cases)
         EXPECT_EQ(AcceptTypedPort(text), port) << '"' << text << '"';
@@ -35,6 +45,7 @@ TEST(PortChoice, ChosenDescriptionsGiveTheirLeadingNumber) {
         {"COM7", 7},
         {"", std::nullopt},
         {"257: Too high (COM257)", std::nullopt},
+        {"4294967305: Wraps (COM9)", std::nullopt},
     };
     for (const auto& [text, port] : cases)
         EXPECT_EQ(AcceptChosenPort(text), port) << '"' << text << '"';

@@ -21,9 +21,18 @@ using Texts = std::vector<std::string>;
 
 TEST(PortEnumeration, ParsePortNumberTakesTheNumberAfterCOMOrTheLeadingNumber) {
     const std::pair<const char*, int32_t> cases[] = {
-        {"3", 3},     {"COM3", 3}, {"3: USB Serial Port (COM3)", 3},
-        {" 12 ", 12}, {"COM", 0},  {"ttyUSB0", 0},
-        {"", 0},      {"com4", 0},
+        {"3", 3},
+        {"COM3", 3},
+        {"3: USB Serial Port (COM3)", 3},
+        {" 12 ", 12},
+        {"COM", 0},
+        {"ttyUSB0", 0},
+        {"", 0},
+        {"com4", 0},
+        // Too long for a number: none, not one that wrapped round to a small port.
+        {"4294967305", 0},
+        {"COM99999999999999999999", 0},
+        {"-4294967295", 0},
     };
     for (const auto& [text, number] : cases)
         EXPECT_EQ(ParsePortNumber(text), number) << text;
