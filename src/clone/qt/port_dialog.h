@@ -34,7 +34,8 @@ private:
 // port setting when the answer is a number from 1 to 256 and otherwise says so and stays open;
 // Cancel and Escape change nothing. All texts come from the overlay.
 //
-// The main window runs it for the port menu's dialog entries, from RunWindowCommand:
+// The main window runs it for the port menu's dialog entries, from RunWindowCommand, with a
+// cmcQtPortInfoSource as m_portSource:
 //     case clsHostCommand::PortDialog:
 //         if (ShowPortDialog(this, argument, m_store, m_main.Settings(), m_portSource))
 //             m_main.Events().Send(cmcEvCode::SettingsChanged, 0, 0);  // status bar, menus

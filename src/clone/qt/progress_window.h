@@ -45,7 +45,8 @@ private:
 
 // The host's one progress window, as cmcHost shows, paints and closes it. The window is a child of
 // the main window (so it stays above it); when the main window goes first the reference clears
-// itself. The desktop host holds one and forwards to it:
+// itself. The desktop host holds one and forwards to it (the caption comes from the overlay
+// store):
 //     void cuiQtHost::ShowProgress() {
 //         m_progress.Show(m_window, m_store.GetFirstLine("GI_Clone_ProgressCaption"));
 //     }
