@@ -117,6 +117,7 @@ constexpr KeyRule kNamedKeys[] = {
     {"GI_Mess_DataError", 1},
     {"GI_Mess_Confirm_CloneWrite", 1},
     {"GI_Mess_CloneWrite_Succeeded", 1},
+    {"GI_Clone_ProgressCaption", 1},
     {"GI_AppMess_Conv_Clear", 1},
     {"GI_AppMess_Conv_Delete", 1},
     {"GI_AppMess_Conv_Overflow", 1},
