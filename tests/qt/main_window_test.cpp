@@ -223,6 +223,7 @@ TEST_F(MainWindowTest, AFileOnTheCommandLineIsOpened) {
     m_program.reset();
     Start({"ktv818x", path});
     EXPECT_EQ(Main().GetDocumentPath(), path);
+    EXPECT_NE(Action({"&File", "&1 boat.icf"}), nullptr);
 }
 
 TEST_F(MainWindowTest, TheAboutBoxLaysOutFromItsIconAndTheAccessWordEntersMakerMode) {

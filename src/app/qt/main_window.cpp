@@ -141,7 +141,7 @@ void cuiQtMainWindow::Start(const std::vector<std::string>& arguments) {
     const datWindowCommandLine line = ParseWindowCommandLine(arguments);
     show();
     m_main.Setup(this, line.setupArguments);
-    if (!line.file.empty()) m_main.OpenPath(line.file);
+    if (!line.file.empty() && m_main.OpenPath(line.file)) m_menu->Refresh();
 }
 
 std::unique_ptr<cuiPageTree> cuiQtMainWindow::CreateTree() {
@@ -251,5 +251,7 @@ void cuiQtMainWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const std::string path = ToCorePath(QDir::toNativeSeparators(urls.front().toLocalFile()));
     // The open asks its questions in boxes of its own: it runs once the drop is over.
-    QTimer::singleShot(0, this, [this, path] { m_main.OpenPath(path); });
+    QTimer::singleShot(0, this, [this, path] {
+        if (m_main.OpenPath(path)) m_menu->Refresh();
+    });
 }
