@@ -314,10 +314,10 @@ void cuiSheet::MouseDown(int32_t x, int32_t y, bool rightButton, uint8_t modifie
         if (!IsRangeActive()) SelectCell(col, row);
         return;
     }
+    // The click itself moves the anchor unless Shift is held; only what the held button then
+    // passes over extends the selection.
+    SelectCell(col, row, modifiers);
     m_state |= kMouseHeld;
-    if (!SelectCell(col, row, modifiers) && m_multiSelect != 0 && CanSelect(col, row)) {
-        ExtendSelection(col, row);
-    }
 }
 
 void cuiSheet::MouseMove(int32_t x, int32_t y) {

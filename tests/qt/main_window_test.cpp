@@ -28,6 +28,8 @@
 #include "app/qt/window_program.h"
 #include "app/radio_controller.h"
 #include "base/event_manager.h"
+#include "help/qt/help_contents_window.h"
+#include "help/qt/help_windows.h"
 #include "model/eeprom.h"
 #include "overlay/gtex.h"
 #include "platform/qt/qt_text.h"
@@ -149,6 +151,13 @@ TEST_F(MainWindowTest, ViewToolbarHidesTheToolbarAndStoresIt) {
     EXPECT_TRUE(Window().ToolBarSurface().isVisible());
 }
 
+TEST_F(MainWindowTest, HelpContentsOpensTheContentsWindow) {
+    ASSERT_EQ(Window().Help().ContentsWindow(), nullptr);
+    Action({"&Help", "&Contents"})->trigger();
+    ASSERT_NE(Window().Help().ContentsWindow(), nullptr);
+    EXPECT_TRUE(Window().Help().ContentsWindow()->isVisible());
+}
+
 TEST_F(MainWindowTest, NewAsksAboutChangesAndCancelKeepsThem) {
     Main().WorkingImage().SetByte(0x0EEB, 'Z');
     Main().IsModified();
@@ -214,6 +223,7 @@ TEST_F(MainWindowTest, AFileOnTheCommandLineIsOpened) {
     m_program.reset();
     Start({"ktv818x", path});
     EXPECT_EQ(Main().GetDocumentPath(), path);
+    EXPECT_NE(Action({"&File", "&1 boat.icf"}), nullptr);
 }
 
 TEST_F(MainWindowTest, TheAboutBoxLaysOutFromItsIconAndTheAccessWordEntersMakerMode) {

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
+#include "overlay/cell_font.h"
 #include "sheets/qt/cell_painter.h"
 #include "sheets/qt/image_list.h"
+#include "sheets/qt/qt_cell_style.h"
 #include "sheets/qt/qt_grid.h"
 #include "sheets/sheet_keys.h"
 #include "support/manual_scheduler.h"
@@ -219,6 +222,44 @@ TEST(CellPainter, NothingIsDrawnForADecisionNotToDraw) {
     paint.draw = false;
     const QImage image = DrawInParts(paint, {{0, 0, 120, 30}});
     EXPECT_EQ(image.pixelColor(60, 15), QColor(Qt::white));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CellStyle, AWindowsFaceTheMachineLacksBecomesTheDesktopsSansFaceAtTheSameSize) {
+    datCellFont font;
+    font.face = "MS Sans Serif";
+    font.height = -15;
+    font.styles = datCellFont::kBold | datCellFont::kUnderline;
+    const QFont shown = QtCellFont(font);
+    EXPECT_EQ(shown.pixelSize(), 15);
+    EXPECT_TRUE(shown.bold());
+    EXPECT_TRUE(shown.underline());
+    EXPECT_FALSE(shown.italic());
+    if (!QFontDatabase::families().contains("MS Sans Serif")) {
+        EXPECT_EQ(shown.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    }
+}
+
+TEST(CellStyle, SystemColoursComeFromThePalettesRoles) {
+    QPalette palette;
+    palette.setColor(QPalette::Active, QPalette::Base, QColor(1, 2, 3));
+    palette.setColor(QPalette::Active, QPalette::Text, QColor(4, 5, 6));
+    palette.setColor(QPalette::Active, QPalette::Highlight, QColor(7, 8, 9));
+    palette.setColor(QPalette::Active, QPalette::HighlightedText, QColor(10, 11, 12));
+    palette.setColor(QPalette::Active, QPalette::Button, QColor(13, 14, 15));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(16, 17, 18));
+    const clsSystemColours colours = SystemColoursOf(palette);
+    // The core's colours are 0x00BBGGRR.
+    EXPECT_EQ(colours.window, 0x030201u);
+    EXPECT_EQ(colours.windowText, 0x060504u);
+    EXPECT_EQ(colours.Resolve(kClHighlight), 0x090807u);
+    EXPECT_EQ(colours.Resolve(kClHighlightText), 0x0C0B0Au);
+    EXPECT_EQ(colours.Resolve(kClBtnFace), 0x0F0E0Du);
+    EXPECT_EQ(colours.Resolve(kClGrayText), 0x121110u);
+    EXPECT_EQ(QtColour(0x0000FF), QColor(255, 0, 0));
 }
 
 }  // namespace

@@ -275,6 +275,28 @@ TEST_F(SheetPageTest, RightButtonMakesTheCellCurrentAndOpensItsPopupMenu) {
     EXPECT_EQ(rig.popupsShown.size(), 1u);
 }
 
+TEST_F(SheetPageTest, ShiftAndADragSelectWholeLinesOnALineSelectionPage) {
+    cuiSheetPage& page = rig.Open("GI_Sheet_Waypoint");
+    ASSERT_TRUE(rig.FocusGrid());
+    ASSERT_TRUE(page.Sheet().SelectCell(1, 2));
+    QTest::keyClick(&page.Grid(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_TRUE(page.Sheet().IsRangeActive());
+    QImage image = rig.Render();
+    for (int row : {2, 3}) {
+        const clsCellRect longitude = page.Grid().CellRect(3, row);
+        EXPECT_EQ(image.pixelColor(longitude.right - 3, longitude.top + 2), QColor(0, 0, 200))
+            << row;
+    }
+    // A drag from row 5 down to row 8 selects those rows instead.
+    QWidget* viewport = page.Grid().viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, Centre(page.Grid().CellRect(2, 5)));
+    QTest::mouseMove(viewport, Centre(page.Grid().CellRect(2, 8)));
+    QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier,
+                        Centre(page.Grid().CellRect(2, 8)));
+    for (int row = 1; row < 10; ++row)
+        EXPECT_EQ(page.Sheet().IsSelected(3, row), row >= 5 && row <= 8) << row;
+}
+
 TEST_F(SheetPageTest, ClearFromThePopupMenuAsksAndClearsTheRow) {
     cuiSheetPage& page = rig.Open("GI_Sheet_Waypoint");
     ASSERT_TRUE(rig.FocusGrid());

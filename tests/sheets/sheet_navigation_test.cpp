@@ -135,6 +135,25 @@ TEST(SheetSelection, LineModeMarksWholeRowsAndTheMouseExtends) {
     }
 }
 
+TEST(SheetSelection, APlainClickStartsANewSelectionAndAShiftClickExtendsTheOld) {
+    SheetFixture fixture(
+        MaskSheet({"SSS", "SSS", "SSS", "SSS"}, "(FixedCols=1)(MultiSelect=Line)"));
+    auto sheet = fixture.Page("GI_Sheet_T");
+    sheet->KeyDown(clsSheetKey::kDown, clsKeyModifier::kShift);  // rows 0 and 1
+    ASSERT_TRUE(sheet->IsSelected(1, 1));
+    sheet->MouseDown(20, 3, false, 0);
+    sheet->MouseUp(20, 3, false);
+    EXPECT_EQ(Current(fixture), Cell(1, 3));
+    EXPECT_FALSE(sheet->IsRangeActive());
+    for (int32_t r = 0; r < 3; ++r)
+        EXPECT_FALSE(sheet->IsSelected(1, r)) << r;
+    sheet->MouseDown(20, 2, false, clsKeyModifier::kShift);
+    sheet->MouseUp(20, 2, false);
+    EXPECT_TRUE(sheet->IsSelected(2, 2));
+    EXPECT_TRUE(sheet->IsSelected(2, 3));
+    EXPECT_FALSE(sheet->IsSelected(2, 1));
+}
+
 TEST(SheetSelection, AChangeOfCurrentCellIsAnnouncedAndRebuildsThePopupMenu) {
     SheetFixture fixture({"#GI_Sheet_T_Style", "", "#", "#GI_Sheet_T_BasicCell", "{($Basic)}", "#",
                           "#GI_Sheet_T_Cells",

@@ -1,7 +1,6 @@
 #include "app/qt/main_window.h"
 
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -25,6 +24,7 @@
 #include "app/qt/status_bar.h"
 #include "app/qt/tool_bar_surface.h"
 #include "app/radio_controller.h"
+#include "help/qt/help_windows.h"
 #include "overlay/cell_obj.h"
 #include "overlay/gtex.h"
 #include "platform/path_parts.h"
@@ -37,7 +37,6 @@ constexpr const char* kMenuKey = "GI_Menu_Main";
 constexpr const char* kToolBarKey = "GI_ToolBar_Main";
 constexpr const char* kAppTitleKey = "GI_Sys_AppTitle";
 constexpr const char* kFormCellKey = "GI_Form_Main_BasicCell";
-constexpr const char* kHelpFileKey = "GI_Sys_MyHelpFile";
 // The splitter between the tree and the page.
 constexpr int kSplitterWidth = 3;
 constexpr int kMinPanelWidth = 8;
@@ -73,6 +72,7 @@ cuiQtMainWindow::cuiQtMainWindow(indProgram& program, cmcHost& host)
     setAcceptDrops(true);
 
     m_pagePopup = std::make_unique<cuiQtPopupMenu>(m_store, program.Events(), this, nullptr);
+    m_help = std::make_unique<cuiHelpWindows>(host, m_store, program.HelpGTex(), this);
     BuildMenu();
     BuildPanels();
     PlaceWindow();
@@ -141,7 +141,7 @@ void cuiQtMainWindow::Start(const std::vector<std::string>& arguments) {
     const datWindowCommandLine line = ParseWindowCommandLine(arguments);
     show();
     m_main.Setup(this, line.setupArguments);
-    if (!line.file.empty()) m_main.OpenPath(line.file);
+    if (!line.file.empty() && m_main.OpenPath(line.file)) m_menu->Refresh();
 }
 
 std::unique_ptr<cuiPageTree> cuiQtMainWindow::CreateTree() {
@@ -214,14 +214,14 @@ void cuiQtMainWindow::RunWindowCommand(clsHostCommand command, int32_t argument,
         case clsHostCommand::ShowToolbar:
             m_toolBarSurface->setVisible(argument != 0);
             break;
-        case clsHostCommand::HelpContents: {
-            const std::string path = WithTrailingSeparator(FolderOf(m_host.ExecutablePath())) +
-                                     m_store.GetFirstLine(kHelpFileKey);
-            QDesktopServices::openUrl(QUrl::fromLocalFile(FromCorePath(path)));
+        case clsHostCommand::HelpContents:
+            m_help->ShowContents();
             break;
-        }
+        case clsHostCommand::ContextHelp:
+            m_help->ShowContextHelp(argument);
+            break;
         default:
-            // Printing, the port dialog and context help come with their own windows.
+            // Printing and the port dialog come with their own windows.
             break;
     }
 }
@@ -251,5 +251,7 @@ void cuiQtMainWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     const std::string path = ToCorePath(QDir::toNativeSeparators(urls.front().toLocalFile()));
     // The open asks its questions in boxes of its own: it runs once the drop is over.
-    QTimer::singleShot(0, this, [this, path] { m_main.OpenPath(path); });
+    QTimer::singleShot(0, this, [this, path] {
+        if (m_main.OpenPath(path)) m_menu->Refresh();
+    });
 }

@@ -19,6 +19,7 @@ class cuiQtMenuSurface;
 class cuiQtPageTree;
 class cuiQtStatusBar;
 class cuiQtToolBarSurface;
+class cuiHelpWindows;
 class indMain;
 class indProgram;
 
@@ -68,6 +69,7 @@ public:
     // The popup menu of the page in view: the page builds its items and sets its command.
     cuiQtPopupMenu& PagePopupMenu() { return *m_pagePopup; }
     const cuiQtFrameImages& Images() const { return m_images; }
+    cuiHelpWindows& Help() { return *m_help; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +96,7 @@ private:
     QFrame* m_sheetPanel = nullptr;
     cuiQtStatusBar* m_statusBar = nullptr;
     std::unique_ptr<cuiQtPopupMenu> m_pagePopup;
+    std::unique_ptr<cuiHelpWindows> m_help;
     bool m_closed = false;
 };
 

@@ -38,6 +38,8 @@ public:
     void Popup(const QPoint& globalPosition);
     // Runs the command of a popup item label.
     void Command(int32_t label);
+    // The command the items run from now on (the page in view sets its own).
+    void SetCommand(clsCommand command) { m_command = std::move(command); }
     // The QMenu on screen, none before Build.
     QMenu* Widget() { return m_widget.get(); }
 

@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QPalette>
 #include <map>
-#include <tuple>
 
 #include "overlay/cell_font.h"
 #include "platform/qt/qt_text.h"
@@ -25,24 +24,6 @@ bool HasFace(const QString& face) {
     return found->second;
 }
 
-QFont MakeFont(const datCellFont& font) {
-    const QString face = FromCoreText(font.face);
-    QFont made =
-        HasFace(face) ? QFont(face) : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    // A positive height counts the cell's internal leading too: about a fifth of it.
-    const int pixels = font.height < 0 ? -font.height : font.height * 4 / 5;
-    made.setPixelSize(std::max(pixels, 1));
-    made.setBold((font.styles & datCellFont::kBold) != 0);
-    made.setItalic((font.styles & datCellFont::kItalic) != 0);
-    made.setUnderline((font.styles & datCellFont::kUnderline) != 0);
-    made.setStrikeOut((font.styles & datCellFont::kStrikeOut) != 0);
-    if (font.pitch == datCellFont::kPitchFixed) {
-        made.setFixedPitch(true);
-        made.setStyleHint(QFont::TypeWriter);
-    }
-    return made;
-}
-
 }  // namespace
 
 QColor QtColour(uint32_t colour) {
@@ -62,11 +43,19 @@ clsSystemColours SystemColoursOf(const QPalette& palette) {
 }
 
 QFont QtCellFont(const datCellFont& font) {
-    // Painting asks for the same few fonts again and again.
-    using Key = std::tuple<std::string, int32_t, uint8_t, int32_t>;
-    static std::map<Key, QFont> made;
-    const Key key{font.face, font.height, font.styles, font.pitch};
-    auto found = made.find(key);
-    if (found == made.end()) found = made.emplace(key, MakeFont(font)).first;
-    return found->second;
+    const QString face = FromCoreText(font.face);
+    QFont made =
+        HasFace(face) ? QFont(face) : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    // A positive height counts the cell's internal leading too: about a fifth of it.
+    const int pixels = font.height < 0 ? -font.height : font.height * 4 / 5;
+    made.setPixelSize(std::max(pixels, 1));
+    made.setBold((font.styles & datCellFont::kBold) != 0);
+    made.setItalic((font.styles & datCellFont::kItalic) != 0);
+    made.setUnderline((font.styles & datCellFont::kUnderline) != 0);
+    made.setStrikeOut((font.styles & datCellFont::kStrikeOut) != 0);
+    if (font.pitch == datCellFont::kPitchFixed) {
+        made.setFixedPitch(true);
+        made.setStyleHint(QFont::TypeWriter);
+    }
+    return made;
 }

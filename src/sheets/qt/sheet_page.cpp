@@ -55,7 +55,7 @@ cuiSheetPage::cuiSheetPage(QWidget* parent, const datSheetOpening& opening,
     m_sheet = std::make_unique<iuiSheet>(*m_grid, setup.store, opening.name, m_measure,
                                          setup.services, setup.radio);
     m_sheet->SetSelectionList(setup.selectionList);
-    m_sheet->SetImageList(const_cast<cuiImageList*>(m_images), m_images->Height());
+    m_sheet->SetImageList(m_images, m_images->Height());
     m_sheet->SetSystemColours(SystemColoursOf(palette()));
     if (opening.place) {
         const datGridPlace& place = *opening.place;

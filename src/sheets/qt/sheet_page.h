@@ -23,7 +23,7 @@ struct datSheetPageSetup {
     cmcGTex& store;
     clsSheetServices services;
     clsRadioSheetState radio;
-    const cuiImageList* images = nullptr;
+    cuiImageList* images = nullptr;
     std::function<void(const QPoint& global)> showPopupMenu;
     bool selectionList = false;
 };
@@ -60,7 +60,7 @@ private:
 
     cuiQtTextMeasure m_measure;
     cuiImageList m_styleImages;
-    const cuiImageList* m_images;
+    cuiImageList* m_images;
     std::function<void(const QPoint&)> m_showPopupMenu;
     // Children: Qt owns them.
     cuiTitlePanel* m_title = nullptr;
