@@ -181,6 +181,7 @@ void cuiQtMainWindow::SetCaption(const std::string& caption) {
 }
 
 void cuiQtMainWindow::RepaintStatusBar() {
+    m_statusBar->setAccessibleName(FromCoreText(m_main.MessageText()));
     m_statusBar->update();
 }
 

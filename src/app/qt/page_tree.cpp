@@ -169,6 +169,9 @@ cuiQtPageTree::cuiQtPageTree(cmcGTex& store, cmcEvMan& events, const cuiQtFrameI
     m_tree = std::make_unique<cuiTree>(store, events, kTreeKey, *m_view, std::move(currentSheet));
     m_view->Attach(m_tree.get());
     m_tree->Populate();
+    // Screen readers name the tree after its first node, the radio.
+    const std::vector<int32_t> nodes = m_tree->Nodes();
+    if (!nodes.empty()) m_view->setAccessibleName(FromCoreText(m_tree->TextOf(nodes.front())));
 }
 
 cuiQtPageTree::~cuiQtPageTree() {
