@@ -43,9 +43,11 @@ public:
     cmcGTex& GTex() { return m_gtex; }
     cmcHelpGTex& HelpGTex() { return m_helpGTex; }
     cmcEvMan& Events() { return m_events; }
+    cmcTimerService& Timers() { return m_timers; }
     indMain& Main() { return *m_main; }
 
 private:
+    cmcTimerService& m_timers;
     indEnviron m_environ;
     cmcGTex m_gtex;
     cmcHelpGTex m_helpGTex;

@@ -22,7 +22,6 @@
 #include "app/program.h"
 #include "app/qt/about_box.h"
 #include "app/qt/page_tree.h"
-#include "app/qt/placeholder_page.h"
 #include "app/qt/status_bar.h"
 #include "app/qt/tool_bar_surface.h"
 #include "app/qt/window_program.h"

@@ -6,10 +6,8 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QVBoxLayout>
 
 #include "app/dialog_filter.h"
 #include "platform/qt/qt_text.h"
@@ -151,26 +149,8 @@ void cuiQtHost::EnableMainWindow(bool enabled) {
     if (enabled) m_window->activateWindow();
 }
 
-void cuiQtHost::ShowProgress() {
-    if (!m_progress) {
-        m_progress = std::make_unique<QDialog>(
-            m_window, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-        auto* layout = new QVBoxLayout(m_progress.get());
-        m_progressBar = new QProgressBar(m_progress.get());
-        m_progressBar->setRange(0, kProgressSegments);
-        m_progressBar->setTextVisible(false);
-        m_progressBar->setMinimumWidth(320);
-        layout->addWidget(m_progressBar);
-        if (m_window) m_progress->setWindowTitle(m_window->windowTitle());
-    }
-    m_progressBar->setValue(0);
-    m_progress->show();
-}
+void cuiQtHost::ShowProgress() { m_progress.Show(m_window, m_progressCaption); }
 
-void cuiQtHost::PaintProgress(int32_t filledSegments) {
-    if (m_progressBar != nullptr) m_progressBar->setValue(filledSegments);
-}
+void cuiQtHost::PaintProgress(int32_t filledSegments) { m_progress.Paint(filledSegments); }
 
-void cuiQtHost::CloseProgress() {
-    if (m_progress) m_progress->hide();
-}
+void cuiQtHost::CloseProgress() { m_progress.Close(); }

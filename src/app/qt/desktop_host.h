@@ -4,10 +4,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "clone/qt/progress_window.h"
 #include "platform/host.h"
-
-class QDialog;
-class QProgressBar;
 
 // The desktop as the program's logic reaches it, over Qt: message boxes and file dialogs owned by
 // the main window, the busy cursor, the folders, the work area of the window's screen, and the
@@ -19,6 +17,8 @@ public:
 
     // The main window that owns the boxes and whose place is asked for; none before it exists.
     void SetMainWindow(QWidget* window) { m_window = window; }
+    // The progress window's caption, from the overlay.
+    void SetProgressCaption(const std::string& caption) { m_progressCaption = caption; }
 
     cmcMessageAnswer ShowMessage(const std::string& caption, const std::string& text,
                                  cmcMessageIcon icon, cmcMessageButtons buttons) override;
@@ -41,6 +41,6 @@ protected:
 private:
     QPointer<QWidget> m_window;
     bool m_busy = false;
-    std::unique_ptr<QDialog> m_progress;
-    QProgressBar* m_progressBar = nullptr;
+    std::string m_progressCaption;
+    cuiCloneProgress m_progress;
 };

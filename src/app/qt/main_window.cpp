@@ -20,15 +20,20 @@
 #include "app/qt/frame_look.h"
 #include "app/qt/menu_surface.h"
 #include "app/qt/page_tree.h"
-#include "app/qt/placeholder_page.h"
 #include "app/qt/status_bar.h"
 #include "app/qt/tool_bar_surface.h"
 #include "app/radio_controller.h"
+#include "clone/qt/port_dialog.h"
+#include "dialogs/qt/f_text_gps.h"
 #include "help/qt/help_windows.h"
 #include "overlay/cell_obj.h"
 #include "overlay/gtex.h"
 #include "platform/path_parts.h"
 #include "platform/qt/qt_text.h"
+#include "model/cell_call.h"
+#include "sheets/qt/qt_grid.h"
+#include "sheets/qt/sheet_page.h"
+#include "sheets/radio_sheet.h"
 #include "sheets/sheet_services.h"
 
 namespace {
@@ -71,7 +76,11 @@ cuiQtMainWindow::cuiQtMainWindow(indProgram& program, cmcHost& host)
     setMinimumSize(kMainWindowMinWidth, kMainWindowMinHeight);
     setAcceptDrops(true);
 
-    m_pagePopup = std::make_unique<cuiQtPopupMenu>(m_store, program.Events(), this, nullptr);
+    // The page popup's items, and the same items in the Edit menu, are the page's commands.
+    m_pagePopup =
+        std::make_unique<cuiQtPopupMenu>(m_store, program.Events(), this, [this](int32_t label) {
+            if (cuiSheetPage* page = CurrentPage()) page->Sheet().PopupCommand(label);
+        });
     m_help = std::make_unique<cuiHelpWindows>(host, m_store, program.HelpGTex(), this);
     BuildMenu();
     BuildPanels();
@@ -156,11 +165,22 @@ cuiQtPageTree* cuiQtMainWindow::PageTree() {
 }
 
 std::unique_ptr<cuiSheetView> cuiQtMainWindow::CreateSheet(const datSheetOpening& opening) {
-    std::string title;
-    if (cuiQtPageTree* tree = PageTree()) {
-        title = tree->Tree().TextOf(tree->Tree().FindBySheet(opening.name));
-    }
-    return std::make_unique<cuiQtPlaceholderPage>(m_sheetPanel, title);
+    clsSheetServices services;
+    services.events = &m_program.Events();
+    services.settings = &m_program.Environ().Settings();
+    services.columnWidths = &m_program.Environ();
+    services.timers = &m_program.Timers();
+    services.popupMenus = m_pagePopup.get();
+    datSheetPageSetup setup{m_store, services, RadioSheetState(m_main), nullptr,
+                            [this](const QPoint& at) { m_pagePopup->Popup(at); }, false};
+    std::unique_ptr<cuiSheetView> page = CreateSheetPage(m_sheetPanel, opening, setup);
+    m_sheetPanel->layout()->addWidget(static_cast<cuiSheetPage*>(page.get()));
+    return page;
+}
+
+cuiSheetPage* cuiQtMainWindow::CurrentPage() {
+    // Every page the controller holds was made by CreateSheet.
+    return static_cast<cuiSheetPage*>(m_main.CurrentSheet());
 }
 
 QWidget& cuiQtMainWindow::SheetPanel() {
@@ -201,9 +221,13 @@ void cuiQtMainWindow::ShowSheetDialog(const std::string&, const std::string&) {}
 
 void cuiQtMainWindow::OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) {}
 
-void cuiQtMainWindow::OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) {}
-
-void cuiQtMainWindow::PaintCell(const clsCellCall&) {}
+void cuiQtMainWindow::OpenEntryDialog(const clsCellCall& call, const std::string& text,
+                                      int32_t mode) {
+    cuiSheetPage* page = CurrentPage();
+    if (call.capsule == nullptr || page == nullptr) return;
+    cuiFTextGps::Open(*call.capsule, text, mode, page->Grid().viewport(),
+                      {&m_store, &m_program.Events()});
+}
 
 void cuiQtMainWindow::RunWindowCommand(clsHostCommand command, int32_t argument,
                                        const std::string&) {
@@ -221,8 +245,14 @@ void cuiQtMainWindow::RunWindowCommand(clsHostCommand command, int32_t argument,
         case clsHostCommand::ContextHelp:
             m_help->ShowContextHelp(argument);
             break;
+        case clsHostCommand::PortDialog:
+            if (ShowPortDialog(this, argument, m_store, m_main.Settings(), m_portSource)) {
+                // The status bar, the port menu and the toolbar follow the new port.
+                m_program.Events().Send(cmcEvCode::SettingsChanged, 0, 0);
+            }
+            break;
         default:
-            // Printing and the port dialog come with their own windows.
+            // Printing comes with its own windows.
             break;
     }
 }

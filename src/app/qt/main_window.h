@@ -10,6 +10,7 @@
 #include "app/qt/frame_images.h"
 #include "app/qt/popup_menu.h"
 #include "app/tool_bar.h"
+#include "platform/qt/qt_port_info_source.h"
 
 class QFrame;
 class QSplitter;
@@ -19,6 +20,7 @@ class cuiQtMenuSurface;
 class cuiQtPageTree;
 class cuiQtStatusBar;
 class cuiQtToolBarSurface;
+class cuiSheetPage;
 class cuiHelpWindows;
 class indMain;
 class indProgram;
@@ -52,7 +54,6 @@ public:
     void OpenSelectionList(const clsCellCall& call, const std::string& sheetKey, int32_t label,
                            int32_t value) override;
     void OpenEntryDialog(const clsCellCall& call, const std::string& text, int32_t mode) override;
-    void PaintCell(const clsCellCall& call) override;
     void RunWindowCommand(clsHostCommand command, int32_t argument,
                           const std::string& text) override;
 
@@ -81,6 +82,8 @@ private:
     void BuildToolBar();
     void BuildPanels();
     void PlaceWindow();
+    // The page in view; none while no page is open.
+    cuiSheetPage* CurrentPage();
 
     indProgram& m_program;
     indMain& m_main;
@@ -97,6 +100,7 @@ private:
     cuiQtStatusBar* m_statusBar = nullptr;
     std::unique_ptr<cuiQtPopupMenu> m_pagePopup;
     std::unique_ptr<cuiHelpWindows> m_help;
+    cmcQtPortInfoSource m_portSource;
     bool m_closed = false;
 };
 

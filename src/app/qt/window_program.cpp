@@ -12,6 +12,12 @@ using cmcSystemSerialBackend = cmcWinSerialBackend;
 using cmcSystemSerialBackend = cmcPosixSerialBackend;
 #endif
 
+namespace {
+
+constexpr const char* kProgressCaptionKey = "GI_Clone_ProgressCaption";
+
+}  // namespace
+
 cuiQtWindowProgram::cuiQtWindowProgram(cmcSettingsStore& store, cmcInstanceLock& lock,
                                        cuiQtHost& host)
     : m_serial(std::make_unique<cmcSystemSerialBackend>()), m_host(host) {
@@ -33,5 +39,6 @@ bool cuiQtWindowProgram::IsFirstInstance() const {
 void cuiQtWindowProgram::Start(const std::vector<std::string>& arguments) {
     m_window = std::make_unique<cuiQtMainWindow>(*m_program, m_host);
     m_host.SetMainWindow(m_window.get());
+    m_host.SetProgressCaption(m_program->GTex().GetFirstLine(kProgressCaptionKey));
     m_window->Start(arguments);
 }
