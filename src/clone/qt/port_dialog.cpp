@@ -14,6 +14,7 @@
 #include "clone/port_enumeration.h"
 #include "clone/qt/dialog_text_measure.h"
 #include "dialogs/qt/dialog_font.h"
+#include "dialogs/qt/work_area.h"
 #include "dialogs/window_placement.h"
 #include "overlay/gtex.h"
 #include "platform/qt/qt_text.h"
@@ -39,10 +40,6 @@ std::vector<std::string> LinesOf(const std::string& text) {
 
 QRect RectOf(const clsBox& box) {
     return {box.left, box.top, box.width, box.height};
-}
-
-clsCellRect CellRectOf(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
 }  // namespace
@@ -179,7 +176,7 @@ void cuiPortDialog::PlaceOverOwner() {
     winId();  // the platform window gives the frame its size
     const QSize frame = frameGeometry().size();
     const clsWindowPlace place =
-        CentreOverOwner(CellRectOf(ownerRect), frame.width(), frame.height(), CellRectOf(workArea));
+        CentreOverOwner(CoreRectOf(ownerRect), frame.width(), frame.height(), CoreRectOf(workArea));
     move(place.left, place.top);
 }
 

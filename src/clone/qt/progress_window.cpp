@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "clone/clone_progress.h"
+#include "dialogs/qt/work_area.h"
 #include "dialogs/window_placement.h"
 #include "platform/qt/qt_text.h"
 
@@ -17,10 +18,6 @@ constexpr int32_t kPanelHeight = 16;
 constexpr int32_t kMarginSide = 16;
 constexpr int32_t kMarginTop = 8;
 constexpr int32_t kMarginBottom = 24;
-
-clsCellRect CellRectOf(const QRect& rect) {
-    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
 
 }  // namespace
 
@@ -68,8 +65,8 @@ void cuiProgressWindow::ShowOverOwner() {
     winId();  // the platform window gives the frame its size
     const QSize frame = frameGeometry().size();
     const clsWindowPlace place =
-        CentreOverOwner(CellRectOf(ownerRect.isValid() ? ownerRect : workArea), frame.width(),
-                        frame.height(), CellRectOf(workArea));
+        CentreOverOwner(CoreRectOf(ownerRect.isValid() ? ownerRect : workArea), frame.width(),
+                        frame.height(), CoreRectOf(workArea));
     move(place.left, place.top);
     show();
 }
