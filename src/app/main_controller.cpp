@@ -338,10 +338,6 @@ void cuiMain::OpenEntryDialog(const clsCellCall& call, const std::string& text, 
     if (m_frame) m_frame->OpenEntryDialog(call, text, mode);
 }
 
-void cuiMain::PaintCell(const clsCellCall& call) {
-    if (m_frame) m_frame->PaintCell(call);
-}
-
 cmcMessageAnswer cuiMain::Message(const std::string& text, cmcMessageIcon icon,
                                   cmcMessageButtons buttons) {
     return m_host.ShowMessage(m_gtex.GetFirstLine(kAppTitleKey), text, icon, buttons);

@@ -172,7 +172,6 @@ public:
     void OpenSelectionList(const clsCellCall& call, const std::string& sheetKey, int32_t label,
                            int32_t value) override;
     void OpenEntryDialog(const clsCellCall& call, const std::string& text, int32_t mode) override;
-    void PaintCell(const clsCellCall& call) override;
 
 protected:
     // A message box captioned with the program's title.

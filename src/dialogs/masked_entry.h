@@ -19,7 +19,6 @@ public:
     // request code) is a digit, it is the first character typed.
     cuiMaskedEntry(const clsEntryMask& mask, std::string valueText, int32_t openingCode);
 
-    const clsEntryMask& Mask() const { return m_mask; }
     const std::string& Text() const { return m_text; }
     // The text as the edit shows it: untyped positions as "_".
     std::string ShownText() const;

@@ -10,7 +10,7 @@ constexpr int32_t kIndent = 8;
 // Moves a window's top left corner so that it ends inside the work area, and then, should it still
 // not fit, so that it starts there.
 clsWindowPlace KeepInside(clsWindowPlace place, int32_t width, int32_t height,
-                          const clsCellRect& workArea) {
+                          const cmcRect& workArea) {
     place.left = std::max(std::min(place.left, workArea.right - width), workArea.left);
     place.top = std::max(std::min(place.top, workArea.bottom - height), workArea.top);
     return place;
@@ -18,8 +18,8 @@ clsWindowPlace KeepInside(clsWindowPlace place, int32_t width, int32_t height,
 
 }  // namespace
 
-clsWindowPlace PlaceNextToCell(const clsCellRect& cell, int32_t width, int32_t height,
-                               const clsCellRect& workArea) {
+clsWindowPlace PlaceNextToCell(const cmcRect& cell, int32_t width, int32_t height,
+                               const cmcRect& workArea) {
     clsWindowPlace place{cell.left + kIndent, cell.bottom};
     bool onBottom = false;
     if (place.top + height > workArea.bottom) {
@@ -42,15 +42,15 @@ clsWindowPlace PlaceNextToCell(const clsCellRect& cell, int32_t width, int32_t h
     return place;
 }
 
-clsWindowPlace CentreOverOwner(const clsCellRect& owner, int32_t width, int32_t height,
-                               const clsCellRect& workArea) {
+clsWindowPlace CentreOverOwner(const cmcRect& owner, int32_t width, int32_t height,
+                               const cmcRect& workArea) {
     const clsWindowPlace centred{owner.left + (owner.right - owner.left - width) / 2,
                                  owner.top + (owner.bottom - owner.top - height) / 2};
     return KeepInside(centred, width, height, workArea);
 }
 
 clsListWindowSize SizeSelectionList(int32_t sheetWidth, int32_t sheetHeight, int32_t frameWidth,
-                                    int32_t frameHeight, const clsCellRect& workArea) {
+                                    int32_t frameHeight, const cmcRect& workArea) {
     clsListWindowSize size{sheetWidth + frameWidth, sheetHeight + frameHeight, false};
     const int32_t areaWidth = workArea.right - workArea.left;
     const int32_t areaHeight = workArea.bottom - workArea.top;

@@ -70,6 +70,4 @@ public:
     // Opens the masked entry dialog next to the call's cell with text in mask mode.
     virtual void OpenEntryDialog(const clsCellCall& call, const std::string& text,
                                  int32_t mode) = 0;
-    // While a cell is painted: puts the call's font colour and decoration on its canvas.
-    virtual void PaintCell(const clsCellCall& call) = 0;
 };

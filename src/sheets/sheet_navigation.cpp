@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "base/event_manager.h"
+#include "model/cell_call.h"
 #include "sheets/sheet.h"
 #include "sheets/sheet_keys.h"
 

@@ -74,7 +74,6 @@ public:
     const uint8_t* CloneInformation() override { return m_cloneInformation.data(); }
     void OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) override {}
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}
-    void PaintCell(const clsCellCall&) override {}
 
 private:
     clsShippedOverlay& m_overlay;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "model/cell_call.h"
 
 namespace {
@@ -260,6 +262,36 @@ TEST(MaskedEntry, CommitsOnceTheCheckedTextOrTheOpeningValue) {
     cancelled.Cancel();
     EXPECT_TRUE(cancelled.IsFinished());
     EXPECT_EQ(cancelled.Commit(), std::nullopt);
+}
+
+// Whatever is typed, the text keeps the mask's literals and length, an editable position holds a
+// blank or a character that fits it, and the cursor stays on the editable positions.
+TEST(MaskedEntry, AnyKeysKeepTheTextInsideItsMask) {
+    const std::string keys = "0123456789ENSWensw xAl./:'\"\xB0\x7F{}<>#~";
+    std::mt19937 random(818);
+    for (int32_t mode = 0; mode <= 7; ++mode) {
+        const clsEntryMask& mask = Mask(mode);
+        for (int run = 0; run < 100; ++run) {
+            cuiMaskedEntry entry(mask, run % 2 ? "" : "2026/12/11", '0' + run % 10);
+            std::string script;
+            for (int i = 0; i < 30; ++i)
+                script += keys[random() % keys.size()];
+            SCOPED_TRACE(testing::Message() << "mode " << mode << " keys " << script);
+            RunScript(entry, script);
+            ASSERT_EQ(entry.Text().size(), mask.layout.size());
+            for (int32_t p = 0; p < mask.Length(); ++p) {
+                const char c = entry.Text()[static_cast<size_t>(p)];
+                if (mask.IsEditable(p)) {
+                    EXPECT_TRUE(c == ' ' || mask.Fits(p, c)) << p;
+                } else {
+                    EXPECT_EQ(c, mask.layout[static_cast<size_t>(p)]) << p;
+                }
+            }
+            EXPECT_GE(entry.Cursor(), mask.FirstEditable());
+            EXPECT_LE(entry.Cursor(), mask.LastEditable() + 1);
+            EXPECT_EQ(entry.ValueText().size(), mask.valueOrder.size());
+        }
+    }
 }
 
 }  // namespace

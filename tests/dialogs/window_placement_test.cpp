@@ -5,11 +5,11 @@
 namespace {
 
 // A 1024 x 738 work area below a 30-pixel panel at the top of the screen.
-constexpr clsCellRect kWorkArea{0, 30, 1024, 768};
+constexpr cmcRect kWorkArea{0, 30, 1024, 768};
 
 struct PlacementCase {
     const char* name;
-    clsCellRect cell;
+    cmcRect cell;
     int32_t width;
     int32_t height;
     clsWindowPlace expected;
@@ -51,7 +51,7 @@ TEST(WindowPlacement, FollowsTheCellAndTheWorkArea) {
 
 TEST(WindowPlacement, UsesAWorkAreaThatDoesNotStartAtTheOrigin) {
     // A second screen right of the first, with its panel on the left.
-    const clsCellRect second{1104, 0, 2944, 1080};
+    const cmcRect second{1104, 0, 2944, 1080};
     EXPECT_EQ(PlaceNextToCell({1200, 1000, 1300, 1020}, 200, 120, second),
               (clsWindowPlace{1208, 880}));
     EXPECT_EQ(PlaceNextToCell({1110, 10, 1200, 30}, 2000, 120, second), (clsWindowPlace{1104, 30}));
@@ -60,7 +60,7 @@ TEST(WindowPlacement, UsesAWorkAreaThatDoesNotStartAtTheOrigin) {
 TEST(WindowPlacement, CentresOverTheOwnerInsideTheWorkArea) {
     struct Case {
         const char* name;
-        clsCellRect owner;
+        cmcRect owner;
         int32_t width;
         int32_t height;
         clsWindowPlace expected;

@@ -102,10 +102,6 @@ public:
     void OpenEntryDialog(const clsCellCall&, const std::string& text, int32_t mode) override {
         windows.push_back({text, mode, 0});
     }
-    void PaintCell(const clsCellCall& call) override {
-        paintedColour = call.fontColour;
-        paintedDecoration = call.decoration;
-    }
 
     // Events of one code, in the order sent or posted.
     std::vector<cmcEvent> EventsOf(cmcEvCode code) const {
@@ -142,8 +138,6 @@ public:
     std::array<uint8_t, 48> cloneInformation{};
     std::vector<Window> windows;
     std::vector<cmcEvent> sent;
-    std::optional<uint32_t> paintedColour;
-    clsCellDecoration paintedDecoration = clsCellDecoration::None;
 
 private:
     static void Record(void* context, const cmcEvent& event) {

@@ -249,6 +249,16 @@ TEST_F(EntryDialogTest, OpensBelowTheCellWithTheFocusInTheEditAndTheOverlaysText
     dialog->reject();
 }
 
+TEST_F(EntryDialogTest, AClickPutsTheCursorOnTheNearestEditablePosition) {
+    cuiFTextGps* dialog = OpenDialog("2026/12/11", clsEntryMode::kDate);
+    QTest::keyClick(dialog->Edit(), Qt::Key_End);
+    QTest::mouseClick(dialog->Edit(), Qt::LeftButton, {}, QPoint(1, dialog->Edit()->height() / 2));
+    EXPECT_EQ(dialog->Edit()->cursorPosition(), 2);  // not on the fixed "20"
+    QTest::keyClicks(dialog->Edit(), "9");
+    EXPECT_EQ(Shown(dialog), "2096/12/11");
+    dialog->reject();
+}
+
 TEST_F(EntryDialogTest, AModeOutsideTheEightOpensNothing) {
     EXPECT_EQ(OpenDialog("2026/12/11", 8), nullptr);
     EXPECT_EQ(OpenDialog("2026/12/11", -1), nullptr);

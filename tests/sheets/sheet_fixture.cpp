@@ -79,11 +79,6 @@ std::unique_ptr<iuiSheet> SheetFixture::Page(const std::string& key, clsRadioShe
     return sheet;
 }
 
-void SheetFixture::PaintCell(const clsCellCall& call) {
-    if (call.capsule != nullptr && call.capsule->canvas != nullptr)
-        call.capsule->canvas->TakeFrom(call);
-}
-
 std::string SelectableRow(const std::string& mask) {
     std::string row;
     for (char cell : mask)

@@ -70,7 +70,6 @@ public:
         openedLists.push_back(key);
     }
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}
-    void PaintCell(const clsCellCall& call) override;
 
     std::vector<std::string> lines;  // the store reads them in place
     cmcGTex store;

@@ -51,7 +51,6 @@ public:
     void OpenSelectionList(const clsCellCall& call, const std::string& sheetKey, int32_t label,
                            int32_t value) override;
     void OpenEntryDialog(const clsCellCall& call, const std::string& text, int32_t mode) override;
-    void PaintCell(const clsCellCall&) override {}
 
 private:
     cmcEngineHost& m_inner;

@@ -1,8 +1,5 @@
 #include "dialogs/qt/dialog_font.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "platform/qt/qt_text.h"
 
 QFont QtFontOf(const datCellFont& font) {
@@ -15,12 +12,4 @@ QFont QtFontOf(const datCellFont& font) {
     qtFont.setStrikeOut((font.styles & datCellFont::kStrikeOut) != 0);
     if (font.pitch == datCellFont::kPitchFixed) qtFont.setFixedPitch(true);
     return qtFont;
-}
-
-clsCellRect WorkAreaAt(const QPoint& point) {
-    QScreen* screen = QGuiApplication::screenAt(point);
-    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return {0, 0, 1024, 768};
-    const QRect area = screen->availableGeometry();
-    return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
 }

@@ -9,6 +9,7 @@
 #include "dialogs/entry_dialog_layout.h"
 #include "dialogs/qt/dialog_font.h"
 #include "dialogs/qt/masked_line_edit.h"
+#include "dialogs/qt/work_area.h"
 #include "dialogs/window_placement.h"
 #include "overlay/gtex.h"
 #include "platform/qt/qt_text.h"
@@ -52,7 +53,7 @@ cuiFTextGps::cuiFTextGps(const cmcCellCapsule& owner, const std::string& valueTe
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setLineWidth(2);
     m_edit = new cuiMaskedLineEdit(m_entry, this);
-    QFont editFont(QString::fromLatin1("MS Sans Serif"), kEditPointSize);
+    QFont editFont(FromCoreText(datCellFont::DefaultFace()), kEditPointSize);
     editFont.setStyleHint(QFont::SansSerif);
     m_edit->setFont(editFont);
     m_ok = new QPushButton(FromCoreText(texts.ok), this);
@@ -88,8 +89,8 @@ void cuiFTextGps::PlaceNextToCell() {
     const clsCellRect& cell = m_owner.CellRect();
     QPoint topLeft(cell.left, cell.top);
     if (m_host) topLeft = m_host->mapToGlobal(topLeft);
-    const clsCellRect onDesktop{topLeft.x(), topLeft.y(), topLeft.x() + cell.right - cell.left,
-                                topLeft.y() + cell.bottom - cell.top};
+    const cmcRect onDesktop{topLeft.x(), topLeft.y(), topLeft.x() + cell.right - cell.left,
+                            topLeft.y() + cell.bottom - cell.top};
     const clsWindowPlace place =
         ::PlaceNextToCell(onDesktop, width(), height(), WorkAreaAt(topLeft));
     move(place.left, place.top);

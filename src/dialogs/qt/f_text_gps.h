@@ -44,7 +44,8 @@ class cuiFTextGps : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows the dialog next to the cell; nullptr (and nothing shown) for a mode outside 0-7.
+    // Shows the dialog next to the cell; nullptr (and nothing shown) for a mode outside 0-7 or
+    // without an overlay store.
     static cuiFTextGps* Open(const cmcCellCapsule& owner, const std::string& valueText,
                              int32_t mode, QWidget* host, const clsEntryDialogServices& services);
 
@@ -55,7 +56,6 @@ public:
     cuiMaskedLineEdit* Edit() const { return m_edit; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* CancelButton() const { return m_cancel; }
-    const cuiMaskedEntry& Entry() const { return m_entry; }
 
     // Puts the dialog next to its cell inside the work area.
     void PlaceNextToCell();
