@@ -72,10 +72,17 @@ void Render(cuiSheetPage& page, QImage& image) {
 // Every cell in view as the sheet decides it, without drawing.
 int64_t DecideScreen(iuiSheet& sheet, const cuiLayoutGrid& grid) {
     int64_t cells = 0;
-    for (int32_t r : VisibleRows(grid, grid.ClientHeight())) {
-        for (int32_t c : VisibleColumns(grid, grid.ClientWidth())) {
-            benchmark::DoNotOptimize(sheet.Paint(c, r).lines.size());
-            ++cells;
+    const clsCellRect client{0, 0, grid.ClientWidth(), grid.ClientHeight()};
+    const clsGridSpans rows = grid.VisibleRows(client);
+    const clsGridSpans columns = grid.VisibleColumns(client);
+    for (const clsGridSpan& rowSpan : {rows.fixed, rows.scrolling}) {
+        for (int32_t r = rowSpan.first; r <= rowSpan.last; ++r) {
+            for (const clsGridSpan& columnSpan : {columns.fixed, columns.scrolling}) {
+                for (int32_t c = columnSpan.first; c <= columnSpan.last; ++c) {
+                    benchmark::DoNotOptimize(sheet.Paint(c, r).lines.size());
+                    ++cells;
+                }
+            }
         }
     }
     return cells;

@@ -1,10 +1,10 @@
 #include "sheets/grid_geometry.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "overlay/cell_obj.h"
 #include "sheets/grid.h"
+#include "sheets/layout_grid.h"
 #include "sheets/sheet_keys.h"
 
 namespace {
@@ -25,20 +25,6 @@ struct clsAxis {
         return size;
     }
 };
-
-std::vector<int32_t> Visible(const clsAxis& axis, int32_t extent) {
-    std::vector<int32_t> shown;
-    int32_t at = 0;
-    for (int32_t i = 0; i < axis.Fixed() && at < extent; ++i) {
-        shown.push_back(i);
-        at += axis.Size(i);
-    }
-    for (int32_t i = std::max(axis.First(), axis.Fixed()); i < axis.Count() && at < extent; ++i) {
-        shown.push_back(i);
-        at += axis.Size(i);
-    }
-    return shown;
-}
 
 int32_t LastFirst(const clsAxis& axis, int32_t extent) {
     const int32_t room = extent - axis.FixedSize();
@@ -64,14 +50,6 @@ int32_t Whole(const clsAxis& axis, int32_t extent) {
 }
 
 }  // namespace
-
-std::vector<int32_t> VisibleColumns(const cuiGrid& grid, int32_t clientWidth) {
-    return Visible({grid, true}, clientWidth);
-}
-
-std::vector<int32_t> VisibleRows(const cuiGrid& grid, int32_t clientHeight) {
-    return Visible({grid, false}, clientHeight);
-}
 
 int32_t LastLeftColumn(const cuiGrid& grid, int32_t clientWidth) {
     if (grid.ColCount() == 0) return 0;
@@ -112,23 +90,12 @@ clsCellRect EditorRect(const clsCellRect& cell, uint8_t verticalAlignment, int32
     return {cell.left, top, cell.right, top + height};
 }
 
-int32_t ColumnEdgeAt(const cuiGrid& grid, int32_t x, int32_t y, int32_t slack) {
+int32_t SizingEdgeAt(const cuiLayoutGrid& grid, int32_t x, int32_t y, int32_t slack) {
     int32_t fixedHeight = 0;
     for (int32_t r = 0; r < grid.FixedRows(); ++r)
         fixedHeight += grid.RowHeight(r);
     if (y < 0 || y >= fixedHeight) return -1;
-    int32_t found = -1;
-    int32_t nearest = slack + 1;
-    for (int32_t c = 0; c < grid.ColCount(); ++c) {
-        const clsCellRect rect = grid.CellRect(c, 0);
-        if (rect.right <= rect.left) continue;
-        const int32_t distance = std::abs(x - rect.right);
-        if (distance < nearest) {
-            nearest = distance;
-            found = c;
-        }
-    }
-    return found;
+    return grid.ColumnEdgeAt(x, slack);
 }
 
 uint8_t TimedScrollDirections(const clsCellRect& area, int32_t x, int32_t y) {

@@ -1,20 +1,15 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "overlay/cell_capsule.h"
 
 class cuiGrid;
+class cuiLayoutGrid;
 
-// The arithmetic a grid window follows beyond the cell rectangles of its layout: which cells a
-// client area shows, how far it may scroll, where the in-place editor sits, which column edge the
+// The arithmetic a grid window follows beyond the cell rectangles and spans of its layout grid:
+// how far it may scroll, where the in-place editor sits, which column edge the
 // mouse is on and where a held mouse scrolls to. The Qt grid asks these; they are tested alone.
-
-// The columns (rows) in view over a client area of that width (height): the fixed ones, then the
-// scrolling ones from the first in view up to the last that starts inside the area.
-std::vector<int32_t> VisibleColumns(const cuiGrid& grid, int32_t clientWidth);
-std::vector<int32_t> VisibleRows(const cuiGrid& grid, int32_t clientHeight);
 
 // The last first-scrolling column (row) worth scrolling to: from it on the remaining columns
 // (rows) fill the area beside the fixed ones, so scrolling further would only show empty space.
@@ -31,9 +26,9 @@ clsCellRect ScrollingArea(const cuiGrid& grid, int32_t clientWidth, int32_t clie
 // and placed by the cell's vertical alignment (clsCellLayout) as the text is drawn.
 clsCellRect EditorRect(const clsCellRect& cell, uint8_t verticalAlignment, int32_t textHeight);
 
-// The column whose right edge a point of a fixed row is on (within slack pixels), for dragging
-// its width; -1 when the point is on none.
-int32_t ColumnEdgeAt(const cuiGrid& grid, int32_t x, int32_t y, int32_t slack);
+// The column whose right edge a point is on (within slack pixels) for dragging its width: only
+// in the fixed rows, where the captions are; -1 when the point is on none.
+int32_t SizingEdgeAt(const cuiLayoutGrid& grid, int32_t x, int32_t y, int32_t slack);
 
 // The directions a held mouse at (x, y) scrolls in (clsScrollDirection bits): towards the side of
 // the scrolling area the point lies beyond; none inside it.

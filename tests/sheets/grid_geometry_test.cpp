@@ -1,4 +1,4 @@
-// The arithmetic of the grid window: cells in view, how far it scrolls, the editor's place, the
+// The arithmetic of the grid window: how far it scrolls, the editor's place, the
 // column edge under the mouse and the directions of a held mouse.
 #include "sheets/grid_geometry.h"
 
@@ -22,17 +22,6 @@ cuiLayoutGrid SampleGrid(int32_t width, int32_t height) {
     for (int32_t r = 1; r < 11; ++r)
         grid.SetRowHeight(r, 10);
     return grid;
-}
-
-TEST(GridGeometry, TheFixedCellsAndTheScrollingOnesFromTheTopLeftAreInView) {
-    cuiLayoutGrid grid = SampleGrid(85, 40);
-    EXPECT_EQ(VisibleColumns(grid, 85), (std::vector<int32_t>{0, 1, 2, 3}));
-    EXPECT_EQ(VisibleRows(grid, 40), (std::vector<int32_t>{0, 1, 2, 3}));
-    grid.SetTopLeft(5, 9);
-    EXPECT_EQ(VisibleColumns(grid, 85), (std::vector<int32_t>{0, 5, 6}));
-    EXPECT_EQ(VisibleRows(grid, 40), (std::vector<int32_t>{0, 9, 10}));
-    EXPECT_EQ(VisibleColumns(grid, 0), std::vector<int32_t>{});
-    EXPECT_EQ(VisibleColumns(grid, 10), (std::vector<int32_t>{0}));
 }
 
 TEST(GridGeometry, ScrollingStopsWhereTheLastCellsFillTheView) {
@@ -92,15 +81,15 @@ TEST(GridGeometry, TheEditorSitsAsTheCellsTextIsAligned) {
 
 TEST(GridGeometry, AColumnEdgeIsFoundOnlyNearItInAFixedRow) {
     cuiLayoutGrid grid = SampleGrid(300, 200);
-    EXPECT_EQ(ColumnEdgeAt(grid, 50, 5, 3), 1);  // column 1 ends at 50
-    EXPECT_EQ(ColumnEdgeAt(grid, 52, 5, 3), 1);
-    EXPECT_EQ(ColumnEdgeAt(grid, 18, 5, 3), 0);
-    EXPECT_EQ(ColumnEdgeAt(grid, 65, 5, 3), -1);   // inside column 2
-    EXPECT_EQ(ColumnEdgeAt(grid, 50, 20, 3), -1);  // a data row
+    EXPECT_EQ(SizingEdgeAt(grid, 50, 5, 3), 1);  // column 1 ends at 50
+    EXPECT_EQ(SizingEdgeAt(grid, 52, 5, 3), 1);
+    EXPECT_EQ(SizingEdgeAt(grid, 18, 5, 3), 0);
+    EXPECT_EQ(SizingEdgeAt(grid, 65, 5, 3), -1);   // inside column 2
+    EXPECT_EQ(SizingEdgeAt(grid, 50, 20, 3), -1);  // a data row
     cuiLayoutGrid noFixedRows(300, 200);
     noFixedRows.SetSize(3, 3);
     noFixedRows.SetColWidth(0, 40);
-    EXPECT_EQ(ColumnEdgeAt(noFixedRows, 40, 0, 3), -1);
+    EXPECT_EQ(SizingEdgeAt(noFixedRows, 40, 0, 3), -1);
 }
 
 TEST(GridGeometry, AHeldMouseScrollsTowardsTheSideItIsBeyond) {

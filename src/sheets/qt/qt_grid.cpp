@@ -73,6 +73,16 @@ char TypedCharacter(const QKeyEvent& event) {
     return static_cast<char>(static_cast<unsigned char>(code));
 }
 
+// The fixed and then the scrolling indexes of spans.
+std::vector<int32_t> Indexes(const clsGridSpans& spans) {
+    std::vector<int32_t> indexes;
+    for (const clsGridSpan& span : {spans.fixed, spans.scrolling}) {
+        for (int32_t i = span.first; i <= span.last; ++i)
+            indexes.push_back(i);
+    }
+    return indexes;
+}
+
 }  // namespace
 
 cuiQtGrid::cuiQtGrid(QWidget* parent, cmcTimerService* timers)
@@ -267,8 +277,10 @@ void cuiQtGrid::paintEvent(QPaintEvent* event) {
     const int32_t width = client.width();
     const int32_t height = client.height();
     const clsCellRect scrolling = ScrollingArea(m_layout, width, height);
-    const std::vector<int32_t> columns = VisibleColumns(m_layout, width);
-    const std::vector<int32_t> rows = VisibleRows(m_layout, height);
+    const clsCellRect area{exposed.left(), exposed.top(), exposed.right() + 1,
+                           exposed.bottom() + 1};
+    const std::vector<int32_t> columns = Indexes(m_layout.VisibleColumns(area));
+    const std::vector<int32_t> rows = Indexes(m_layout.VisibleRows(area));
     for (int32_t row : rows) {
         for (int32_t column : columns) {
             clsCellRect rect = CellRect(column, row);
@@ -278,7 +290,6 @@ void cuiQtGrid::paintEvent(QPaintEvent* event) {
             rect.right = std::min(rect.right, width);
             rect.bottom = std::min(rect.bottom, height);
             if (rect.right <= rect.left || rect.bottom <= rect.top) continue;
-            if (!exposed.intersects(ToQRect(rect))) continue;
             m_handlers.drawCell(painter, column, row, rect);
         }
     }
@@ -332,7 +343,7 @@ void cuiQtGrid::mousePressEvent(QMouseEvent* event) {
     const bool right = event->button() == Qt::RightButton;
     if (event->button() != Qt::LeftButton && !right) return;
     if (!right && m_layout.ColSizing()) {
-        const int32_t edge = ColumnEdgeAt(m_layout, at.x(), at.y(), kSizingSlack);
+        const int32_t edge = SizingEdgeAt(m_layout, at.x(), at.y(), kSizingSlack);
         if (edge >= 0) {
             m_sizingCol = edge;
             m_sizingStartX = at.x();
@@ -357,7 +368,7 @@ void cuiQtGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void cuiQtGrid::UpdateSizingCursor(int32_t x, int32_t y) {
-    const bool onEdge = m_layout.ColSizing() && ColumnEdgeAt(m_layout, x, y, kSizingSlack) >= 0;
+    const bool onEdge = m_layout.ColSizing() && SizingEdgeAt(m_layout, x, y, kSizingSlack) >= 0;
     viewport()->setCursor(onEdge || m_sizingCol >= 0 ? Qt::SplitHCursor : Qt::ArrowCursor);
 }
 

@@ -114,8 +114,7 @@ void cuiSheetPage::ConnectGrid() {
 
 void cuiSheetPage::DrawCell(QPainter& painter, int32_t column, int32_t row,
                             const clsCellRect& rect) {
-    cuiCanvas canvas;
-    const clsCellPaint paint = m_sheet->Paint(column, row, &canvas);
+    const clsCellPaint paint = m_sheet->Paint(column, row);
     DrawCellPaint(painter, paint, rect, m_images, false);
     // A "T" cell to the right shows the state of this one: it is painted again with it.
     if (paint.repaintRight && !m_grid->IsBeingPainted(column + 1, row))
