@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "fake_engine_host.h"
 #include "model/overlay_choice_source.h"
 #include "overlay/cell_capsule.h"
 #include "overlay/cell_obj.h"
 #include "overlay/gtex.h"
+#include "support/fake_engine_host.h"
 #include "support/test_paths.h"
 
 class cuiGrid;
