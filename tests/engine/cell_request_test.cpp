@@ -146,7 +146,7 @@ TEST_F(CellRequest, CellTextsForPrintingAndTheSimplexArrow) {
     EXPECT_EQ(transmit.GetLayoutFlags() & clsCellLayout::kAlignMask, clsCellLayout::kAlignCentre);
 }
 
-TEST_F(CellRequest, FixedCellsPaintOliveOnTheCanvas) {
+TEST_F(CellRequest, FixedCellsPaintOliveInTheAnswer) {
     cmcCellObj fixed = Cell("{(%CT_Null.CL_CannotEdit)}x");
     cmcCellCapsule capsule;
     capsule.cell = &fixed;
