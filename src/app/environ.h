@@ -26,6 +26,11 @@ struct datSettings {
     int32_t splitterV = 200;  // width of the tree panel in pixels
     int32_t modelType = 0;    // taken as read; start-up replaces a value outside 0 ... 15
     int32_t chListType = 0;   // 0: channel sheets list every channel, 1: only the usable ones
+    // The safety of clone writes, and how many automatic backups are kept for how long.
+    int32_t reviewBeforeWrite = 1;  // 0 or 1: read the radio and show the changes first
+    int32_t verifyAfterWrite = 1;   // 0 or 1: read the written memory back and compare
+    int32_t backupMaxFiles = 200;   // 1 ... 100000
+    int32_t backupMaxDays = 365;    // 1 ... 36500
 };
 
 // The environment settings: the single-instance lock and the per-user settings with the recent-file
@@ -71,6 +76,9 @@ public:
 
 private:
     bool LoadAll();
+    // The settings of a key that older versions did not write: each missing or unreadable value
+    // takes its default, and the others are kept.
+    void LoadOptional(const std::string& path);
     bool SaveAll();
     std::string KeyPath(const std::string& name) const;
 
