@@ -169,7 +169,13 @@ bool cuiImageDiff::ChangesText(Stage& stage, const std::vector<int32_t>& address
     return changed;
 }
 
-datImageDifferences cuiImageDiff::Compare(const cmcEeprom& before, const cmcEeprom& after) {
+datImageDifferences cuiImageDiff::Compare(const cmcEeprom& beforeImage,
+                                          const cmcEeprom& afterImage) {
+    // Copies: either may be the working image itself, which the comparison stages over.
+    cmcEeprom before;
+    before.Assign(beforeImage);
+    cmcEeprom after;
+    after.Assign(afterImage);
     datImageDifferences differences;
     const int32_t size = std::min(before.GetSize(), after.GetSize());
     std::vector<int32_t> differing;

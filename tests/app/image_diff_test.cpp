@@ -166,6 +166,14 @@ TEST_F(ImageDiffTest, IdenticalImagesDifferInNothingAndTheDocumentStaysAsItWas) 
     const int32_t modelType = m_rig.Environ().Settings().modelType;
     Main().ImageDiff().Compare(image, other);
     EXPECT_FALSE(Main().WorkingImage().Differs(working));
+    // Either image may be the working image itself.
+    const datImageDifferences differences =
+        Main().ImageDiff().Compare(Main().WorkingImage(), other);
+    EXPECT_FALSE(Main().WorkingImage().Differs(working));
+    for (const datByteDifference& byte : differences.bytes) {
+        EXPECT_EQ(byte.before, working.GetByte(byte.address));
+        EXPECT_EQ(byte.after, other.GetByte(byte.address));
+    }
     EXPECT_EQ(m_rig.Environ().Settings().modelType, modelType);
 }
 

@@ -16,6 +16,7 @@
 #include "model/address_range.h"
 #include "model/channel_record.h"
 #include "model/clone_file.h"
+#include "model/id_codec.h"
 #include "overlay/gtex.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
@@ -315,6 +316,7 @@ TEST_F(CloneCommandsOverPty, EveryReadAndWriteLeavesABackupOfTheMemory) {
     EXPECT_TRUE(SameInRange(saved, m_radioImage));
 
     // A write (without review or verify) keeps what it sends, just before sending it.
+    Main().WorkingImage().Assign(Main().TemplateImage());
     Main().WorkingImage().SetByte(kMarkAddress, 0x44);
     Host().answers = {cmcMessageAnswer::Ok};
     ASSERT_EQ(Run(&indMain::CloneWrite), CloneResult::kOk);
@@ -340,11 +342,13 @@ TEST_F(CloneCommandsOverPty, EveryReadAndWriteLeavesABackupOfTheMemory) {
     EXPECT_NE(Host().messages[1].text.find(m_rig.backups.folder), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(m_writtenFile));
 
-    // A read still delivers its image, with a warning.
+    // A read still delivers its image, with a warning (after the question whether to save the
+    // changed document).
     Host().messages.clear();
+    Host().answers = {cmcMessageAnswer::No};
     ASSERT_EQ(Run(&indMain::CloneRead), CloneResult::kOk);
-    ASSERT_EQ(Host().messages.size(), 1u);
-    EXPECT_EQ(Host().messages[0].text.rfind(m_rig.MultiLine("GI_Mess_Backup_ReadFailed"), 0), 0u);
+    ASSERT_EQ(Host().messages.size(), 2u);
+    EXPECT_EQ(Host().messages[1].text.rfind(m_rig.MultiLine("GI_Mess_Backup_ReadFailed"), 0), 0u);
     EXPECT_EQ(Main().WorkingImage().GetByte(kMarkAddress), 0x44);
 }
 
@@ -376,8 +380,10 @@ TEST_F(CloneCommandsOverPty, TheReviewShowsTheChangesAndItsCancelWritesNothing) 
     // Another radio gets a warning at the head of the review; OK writes.
     StartRadio(0, {"--model-type", "0", "--flags", "2"});
     image.SetByte(kModelTypeAddress, 0);
-    uint8_t id[5] = {21, 12, 34, 56, 70};
-    image.WriteBlock(kSelfIdAddress, id, 5);
+    uint8_t id[kIdBytes];
+    WriteIdDigits(id, "211234567", kSelfIdDigits);
+    image.WriteBlock(kSelfIdAddress, id, kIdBytes);
+    image.SetByte(kSelfIdAddress + kIdBytes, IdCheckByte(id));
     Host().messages.clear();
     Host().answers = {cmcMessageAnswer::Ok, cmcMessageAnswer::Ok};
     m_rig.Environ().Settings().verifyAfterWrite = 1;
@@ -399,11 +405,15 @@ TEST_F(CloneCommandsOverPty, TheVerifyNamesTheCellsTheRadioDidNotStore) {
     const std::string& report = Host().messages[1].text;
     EXPECT_EQ(Host().messages[1].icon, cmcMessageIcon::Error);
     EXPECT_EQ(report.rfind(m_rig.Line("GI_Mess_Verify_Differs"), 0), 0u) << report;
-    // Exactly what the comparison of the memory sent with the memory stored gives.
+    // Exactly what the comparison of the memory sent with the memory stored gives, over the
+    // ranges written.
     cmcEeprom stored;
     ReadWrittenImage(stored);
-    const datImageDifferences differences =
-        Main().ImageDiff().Compare(Main().WorkingImage(), stored);
+    cmcEeprom sent;
+    sent.Assign(stored);
+    for (int32_t address = 0x02F0; address <= 0x455F; ++address)
+        sent.SetByte(address, Main().WorkingImage().GetByte(address));
+    const datImageDifferences differences = Main().ImageDiff().Compare(sent, stored);
     ASSERT_FALSE(differences.IsEmpty());
     EXPECT_EQ(report, ComposeVerifyDifferences(m_rig.GTex(), differences));
 
