@@ -169,19 +169,33 @@ bool cuiImageDiff::ChangesText(Stage& stage, const std::vector<int32_t>& address
     return changed;
 }
 
-datImageDifferences cuiImageDiff::Compare(const cmcEeprom& beforeImage,
-                                          const cmcEeprom& afterImage) {
+datImageDifferences cuiImageDiff::Compare(const cmcEeprom& before, const cmcEeprom& after) {
+    return Compare(before, after, before, after);
+}
+
+datImageDifferences cuiImageDiff::Compare(const cmcEeprom& beforeImage, const cmcEeprom& afterImage,
+                                          const cmcEeprom& rawBeforeImage,
+                                          const cmcEeprom& rawAfterImage) {
     // Copies: either may be the working image itself, which the comparison stages over.
     cmcEeprom before;
     before.Assign(beforeImage);
     cmcEeprom after;
     after.Assign(afterImage);
+    cmcEeprom rawBefore;
+    rawBefore.Assign(rawBeforeImage);
+    cmcEeprom rawAfter;
+    rawAfter.Assign(rawAfterImage);
     datImageDifferences differences;
-    const int32_t size = std::min(before.GetSize(), after.GetSize());
-    std::vector<int32_t> differing;
-    for (int32_t address = 0; address < size; ++address)
-        if (before.GetByte(address) != after.GetByte(address)) differing.push_back(address);
-    if (differing.empty()) return differences;
+    const auto differingBytes = [](const cmcEeprom& a, const cmcEeprom& b) {
+        std::vector<int32_t> addresses;
+        const int32_t size = std::min(a.GetSize(), b.GetSize());
+        for (int32_t address = 0; address < size; ++address)
+            if (a.GetByte(address) != b.GetByte(address)) addresses.push_back(address);
+        return addresses;
+    };
+    const std::vector<int32_t> differing = differingBytes(before, after);
+    const std::vector<int32_t> rawDiffering = differingBytes(rawBefore, rawAfter);
+    if (differing.empty() && rawDiffering.empty()) return differences;
 
     Stage stage(m_host, before);
     BuildCells();

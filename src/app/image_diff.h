@@ -51,6 +51,11 @@ public:
     cuiImageDiff& operator=(const cuiImageDiff&) = delete;
 
     datImageDifferences Compare(const cmcEeprom& before, const cmcEeprom& after);
+    // The cells as before and after show them, and the bytes where the raw images differ (as
+    // files hold them, before the normalising that opening does): a byte is listed when putting
+    // it alone from rawAfter into before changes no text.
+    datImageDifferences Compare(const cmcEeprom& before, const cmcEeprom& after,
+                                const cmcEeprom& rawBefore, const cmcEeprom& rawAfter);
 
 private:
     struct Cell {

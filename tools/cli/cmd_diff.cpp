@@ -39,16 +39,22 @@ int RunDiff(const clsCliCommand& command, const datParsedArguments& arguments) {
             return clsExitStatus::kCannotOpen;
         }
     }
+    // A is open, so the pages are A's model type's; the maker-only pages are left out. The
+    // cells are compared as the files open (normalised), the bytes as the files hold them.
+    cmcEeprom imageA;
+    imageA.Assign(program.Main().WorkingImage());
+    program.OpenQuietly(pathB, text);
+    cmcEeprom imageB;
+    imageB.Assign(program.Main().WorkingImage());
+    program.OpenQuietly(pathA, text);
     cmcEeprom rawA;
     cmcEeprom rawB;
     RawImage(program, pathA, rawA);
     RawImage(program, pathB, rawB);
-
-    // A is open, so the pages are A's model type's; the maker-only pages are left out.
     std::vector<datTreePage> pages = ReadTreePages(program.GTex());
     std::erase_if(pages, [](const datTreePage& page) { return page.makerOnly; });
     cuiImageDiff diff(program.GTex(), program.Main(), std::move(pages));
-    const datImageDifferences differences = diff.Compare(rawA, rawB);
+    const datImageDifferences differences = diff.Compare(imageA, imageB, rawA, rawB);
     for (const datCellDifference& cell : differences.cells) {
         std::printf("%s: %s \u2192 %s\n", Utf8FromLatin1(cell.name).c_str(),
                     Utf8FromLatin1(cell.before).c_str(), Utf8FromLatin1(cell.after).c_str());
