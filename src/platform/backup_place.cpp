@@ -26,6 +26,10 @@ std::string cmcUserBackupPlace::Folder() const {
 #ifdef _WIN32
     const std::string local = Environment("LOCALAPPDATA");
     base = IsUsable(local) ? std::filesystem::path(local) : std::filesystem::temp_directory_path();
+#elif defined(__APPLE__)
+    const std::string home = Environment("HOME");
+    base = IsUsable(home) ? std::filesystem::path(home) / "Library" / "Application Support"
+                          : std::filesystem::temp_directory_path();
 #else
     const std::string xdg = Environment("XDG_DATA_HOME");
     if (IsUsable(xdg)) {

@@ -15,7 +15,7 @@ public:
 };
 
 // $XDG_DATA_HOME/ktv818x/backups, else ~/.local/share/ktv818x/backups; on Windows the local
-// application data folder. The system's calendar clock.
+// application data folder, on macOS ~/Library/Application Support. The system's calendar clock.
 class cmcUserBackupPlace : public cmcBackupPlace {
 public:
     std::string Folder() const override;

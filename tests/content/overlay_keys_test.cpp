@@ -183,6 +183,27 @@ TEST_F(MainOverlay, FormatTextsTakeTheirArguments) {
     }
 }
 
+// The review and verify lines are filled in by name, like the permission hint below.
+TEST_F(MainOverlay, ReviewAndVerifyLinesNameWhatTheyShow) {
+    struct Line {
+        const char* key;
+        std::vector<const char*> placeholders;
+    };
+    const Line lines[] = {
+        {"GI_Mess_Review_Cell", {"{cell}", "{held}", "{wrote}"}},
+        {"GI_Mess_Review_Byte", {"{address}", "{held}", "{wrote}"}},
+        {"GI_Mess_Review_OtherModel", {"{radio}", "{document}"}},
+        {"GI_Mess_Review_OtherRadio", {"{radio}", "{document}"}},
+        {"GI_Mess_Verify_Cell", {"{cell}", "{wrote}", "{held}"}},
+        {"GI_Mess_Verify_Byte", {"{address}", "{wrote}", "{held}"}},
+    };
+    for (const Line& line : lines) {
+        const std::string text = m_store.GetLine(line.key, 0);
+        for (const char* placeholder : line.placeholders)
+            EXPECT_NE(text.find(placeholder), std::string::npos) << line.key << " " << placeholder;
+    }
+}
+
 // The permission hint is filled in by name; a placeholder spelt wrong would reach the user as is.
 TEST_F(MainOverlay, PermissionHintNamesUserGroupAndDevice) {
     const std::string text = GetMultiLineText(m_store, "GI_Mess_CloneErr_Permission");
