@@ -35,14 +35,14 @@ clsSheetServices Services(Program& program) {
     clsSheetServices services;
     services.events = &program.host.Events();
     services.settings = &program.host.Settings();
-    services.columnWidths = &program.host.Environ();
+    services.columnWidths = &program.host.environ;
     return services;
 }
 
 // Argument 1: the usable-channels view, which looks at every channel's flags first.
 void BM_BuildChannelSheet(benchmark::State& state) {
     Program& program = TheProgram();
-    program.host.Environ().Settings().chListType = static_cast<int32_t>(state.range(0));
+    program.host.Settings().chListType = static_cast<int32_t>(state.range(0));
     cmcEstimatedTextMeasure measure;
     for (auto _ : state) {
         cuiLayoutGrid grid(kScreenWidth, kScreenHeight);
@@ -51,7 +51,7 @@ void BM_BuildChannelSheet(benchmark::State& state) {
         sheet.Build();
         benchmark::DoNotOptimize(sheet.RowCount());
     }
-    program.host.Environ().Settings().chListType = 0;
+    program.host.Settings().chListType = 0;
 }
 BENCHMARK(BM_BuildChannelSheet)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

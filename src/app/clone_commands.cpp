@@ -4,9 +4,12 @@
 // was apart from the normalisation that precedes every write.
 
 #include <cstring>
+#include <optional>
 
+#include "app/environ.h"
 #include "app/image_identity.h"
 #include "app/radio_controller.h"
+#include "app/tree_pages.h"
 #include "app/warning_check.h"
 #include "base/event_manager.h"
 #include "clone/clone_ranges.h"
@@ -31,6 +34,10 @@ constexpr const char* kConfirmWriteKey = "GI_Mess_Confirm_CloneWrite";
 constexpr const char* kWriteSucceededKey = "GI_Mess_CloneWrite_Succeeded";
 constexpr const char* kCloneInfoSheetKey = "GI_Sheet_CloneInfo";
 constexpr const char* kAppTitleKey = "GI_Sys_AppTitle";
+constexpr const char* kBackupReadFailedKey = "GI_Mess_Backup_ReadFailed";
+constexpr const char* kBackupWriteFailedKey = "GI_Mess_Backup_WriteFailed";
+constexpr const char* kVerifySucceededKey = "GI_Mess_Verify_Succeeded";
+constexpr const char* kVerifyNoAnswerKey = "GI_Mess_Verify_NoAnswer";
 
 int32_t DigitValue(uint8_t character) {
     return static_cast<int32_t>(character) - '0';
@@ -52,6 +59,13 @@ int32_t ImageMemoryRevision(const cmcEeprom& image) {
         revision = revision * 10 + DigitValue(image.GetByte(address));
     }
     return revision;
+}
+
+// Copies the bytes of the ranges from one image into another.
+void CopyRanges(const cmcEeprom& from, cmcEeprom& to, const AddressRange* ranges) {
+    for (; !ranges->IsTerminator(); ++ranges)
+        for (int32_t address = ranges->first; address <= ranges->last; ++address)
+            to.SetByte(address, from.GetByte(address));
 }
 
 void Finish(const indMain::CloneDone& done, CloneResult code) {
@@ -149,6 +163,8 @@ void indMain::OnReadData(dst_CDrv_Result& result, const CloneDone& done) {
         SetDocumentPath("");
         CloseSheet();
         m_events.Send(cmcEvCode::SheetsChanged, 0, 0);
+        // The image is the document now, so the warning only asks to save it.
+        if (m_receivedBackupFailed) ReportBackupFailure(kBackupReadFailedKey);
     }
     Finish(done, result.code);
 }
@@ -181,15 +197,116 @@ void indMain::OnWriteInfo(dst_CDrv_Result& result, const CloneDone& done) {
     // A radio of an older memory map lacks what the newer image's factory blocks carry.
     const bool full =
         m_makerMode || ImageMemoryRevision(m_working) > RadioMemoryRevision(m_cloneInfo);
-    m_cloneMan.BeginWrite(m_working, full ? kCloneWriteFullRanges : kCloneWriteNormalRanges,
-                          [this, done](dst_CDrv_Result& written) {
-                              if (written.code == CloneResult::kOk) {
-                                  m_events.Post(cmcEvCode::RepaintAll, 0, 0);
-                                  Message(GetMultiLineText(m_gtex, kWriteSucceededKey),
-                                          cmcMessageIcon::Information, cmcMessageButtons::Ok);
-                              }
-                              Finish(done, written.code);
-                          });
+    m_writeRanges = full ? kCloneWriteFullRanges : kCloneWriteNormalRanges;
+    if (m_environ.Settings().reviewBeforeWrite == 0) return BackUpAndWrite(done);
+    // The review reads the radio first; a radio that does not answer is never written.
+    m_cloneMan.BeginRead(kCloneReadRanges,
+                         [this, done](dst_CDrv_Result& read) { OnReviewRead(read, done); });
+}
+
+void indMain::OnReviewRead(dst_CDrv_Result& result, const CloneDone& done) {
+    if (result.code != CloneResult::kOk) return Finish(done, result.code);
+    datWriteReview review;
+    cmcEeprom after;
+    after.Assign(result.image);
+    CopyRanges(m_working, after, m_writeRanges);
+    review.changes = ImageDiff().Compare(result.image, after);
+    review.radioModelType = result.image.GetByte(kModelTypeAddress);
+    review.documentModelType = m_working.GetByte(kModelTypeAddress);
+    review.radioIdentity = BackupIdentity(result.image);
+    review.documentIdentity = BackupIdentity(m_working);
+    if (!ConfirmWriteReview(review)) return Finish(done, CloneResult::kCancelled);
+    if (m_cloneMan.IsBusy()) return;
+    BackUpAndWrite(done);
+}
+
+void indMain::BackUpAndWrite(const CloneDone& done) {
+    m_writtenImage.Assign(m_working);
+    if (m_automaticBackups) {
+        const std::optional<std::string> path = Backups().Save(
+            m_writtenImage, clsBackupDirection::kWrite, m_modelCode, m_subCode, BackupPolicy());
+        if (!path) {
+            ReportBackupFailure(kBackupWriteFailedKey);
+            return Finish(done, CloneResult::kBackupFailed);
+        }
+        m_lastBackupPath = *path;
+    }
+    m_cloneMan.BeginWrite(m_writtenImage, m_writeRanges,
+                          [this, done](dst_CDrv_Result& written) { OnWritten(written, done); });
+}
+
+void indMain::OnWritten(dst_CDrv_Result& result, const CloneDone& done) {
+    if (result.code != CloneResult::kOk) return Finish(done, result.code);
+    if (m_environ.Settings().verifyAfterWrite == 0 || m_cloneMan.IsBusy()) {
+        ReportWriteSucceeded("");
+        return Finish(done, CloneResult::kOk);
+    }
+    // A failed read-back is no failure of the write: it only could not be verified.
+    m_cloneMan.BeginRead(
+        kCloneReadRanges, [this, done](dst_CDrv_Result& read) { OnVerifyRead(read, done); }, false);
+}
+
+void indMain::OnVerifyRead(dst_CDrv_Result& result, const CloneDone& done) {
+    if (result.code != CloneResult::kOk) {
+        ReportWriteSucceeded(kVerifyNoAnswerKey);
+        return Finish(done, CloneResult::kOk);
+    }
+    // Only the written ranges are compared: the rest of the memory was not sent.
+    cmcEeprom expected;
+    expected.Assign(result.image);
+    CopyRanges(m_writtenImage, expected, m_writeRanges);
+    const datImageDifferences differences = ImageDiff().Compare(expected, result.image);
+    if (differences.IsEmpty()) {
+        ReportWriteSucceeded(kVerifySucceededKey);
+        return Finish(done, CloneResult::kOk);
+    }
+    m_events.Post(cmcEvCode::RepaintAll, 0, 0);
+    Message(ComposeVerifyDifferences(m_gtex, differences), cmcMessageIcon::Error,
+            cmcMessageButtons::Ok);
+    Finish(done, CloneResult::kVerifyDiffers);
+}
+
+void indMain::ReportWriteSucceeded(const std::string& verifyKey) {
+    m_events.Post(cmcEvCode::RepaintAll, 0, 0);
+    std::string text = GetMultiLineText(m_gtex, kWriteSucceededKey);
+    if (!verifyKey.empty()) text += "\n\n" + GetMultiLineText(m_gtex, verifyKey);
+    Message(text, cmcMessageIcon::Information, cmcMessageButtons::Ok);
+}
+
+void indMain::ReportBackupFailure(const std::string& key) {
+    Message(GetMultiLineText(m_gtex, key) + "\n" + Backups().Folder(), cmcMessageIcon::Warning,
+            cmcMessageButtons::Ok);
+}
+
+void indMain::BackUpReceived(const cmcEeprom& image) {
+    m_receivedBackupFailed = false;
+    if (!m_automaticBackups) return;
+    const std::optional<std::string> path =
+        Backups().Save(image, clsBackupDirection::kRead, m_modelCode, m_subCode, BackupPolicy());
+    m_receivedBackupFailed = !path;
+    if (path) m_lastBackupPath = *path;
+}
+
+datBackupPolicy indMain::BackupPolicy() {
+    return {m_environ.Settings().backupMaxFiles, m_environ.Settings().backupMaxDays};
+}
+
+bool indMain::ConfirmWriteReview(const datWriteReview& review) {
+    return Message(ComposeWriteReview(m_gtex, review),
+                   review.IsOtherModel() || review.IsOtherRadio() ? cmcMessageIcon::Warning
+                                                                  : cmcMessageIcon::Information,
+                   cmcMessageButtons::OkCancel) == cmcMessageAnswer::Ok;
+}
+
+cuiImageDiff& indMain::ImageDiff() {
+    if (!m_imageDiff || m_imageDiffMaker != m_makerMode) {
+        std::vector<datTreePage> pages = ReadTreePages(m_gtex);
+        if (!m_makerMode)
+            std::erase_if(pages, [](const datTreePage& page) { return page.makerOnly; });
+        m_imageDiff = std::make_unique<cuiImageDiff>(m_gtex, *this, std::move(pages));
+        m_imageDiffMaker = m_makerMode;
+    }
+    return *m_imageDiff;
 }
 
 void indMain::ShowCloneInfo(CloneDone done) {

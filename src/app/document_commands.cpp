@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/environ.h"
+#include "app/image_comment.h"
 #include "app/image_identity.h"
 #include "app/main_controller.h"
 #include "base/event_manager.h"
@@ -29,18 +30,6 @@ public:
 private:
     cmcHost& m_host;
 };
-
-// The comment a clone file carries: the image's comment bytes, each one the file cannot hold as
-// a printable character made a blank, without trailing blanks.
-std::string CommentOf(const cmcEeprom& image) {
-    std::string comment;
-    for (int32_t i = 0; i < kCommentLength; ++i) {
-        const uint8_t byte = image.GetByte(kCommentAddress + i);
-        comment += byte >= 32 && byte <= 126 ? static_cast<char>(byte) : ' ';
-    }
-    comment.erase(comment.find_last_not_of(' ') + 1);
-    return comment;
-}
 
 }  // namespace
 
@@ -151,7 +140,7 @@ bool cuiMain::SavePath(const std::string& path) {
     file.SetModelCode(m_modelCode);
     file.SetSubCode(m_subCode);
     file.SetMapRevision(kMapRevision);
-    file.SetComment(CommentOf(m_working));
+    file.SetComment(ImageComment(m_working));
     file.SetReporter([this](CloneFileResult result) { ShowFileError(result); });
     BusyCursor busy(m_host);
     if (file.Save(path, kCloneFileRanges) != CloneFileResult::kOk) return false;

@@ -16,7 +16,10 @@ constexpr const char* kRecentFileList = "Recent File List";
 constexpr const char* kViewOption = "View Option";
 constexpr const char* kWindowPosition = "Window Position";
 constexpr const char* kSetup = "Setup";
-constexpr const char* kKeys[] = {kGlobal, kRecentFileList, kViewOption, kWindowPosition, kSetup};
+// Added later than the others: a store without it takes its defaults and keeps the rest.
+constexpr const char* kSafety = "Safety";
+constexpr const char* kKeys[] = {kGlobal,         kRecentFileList, kViewOption,
+                                 kWindowPosition, kSetup,          kSafety};
 
 enum class Accept {
     Any,
@@ -54,6 +57,12 @@ constexpr Setting kSettings[] = {
     {kWindowPosition, "SplitterV", &datSettings::splitterV, nullptr, Accept::Any, 0, 0},
     {kSetup, "ModelType", &datSettings::modelType, nullptr, Accept::Any, 0, 0},
     {kSetup, "ChListType", &datSettings::chListType, nullptr, Accept::NonZeroIsOne, 0, 0},
+    {kSafety, "ReviewBeforeWrite", &datSettings::reviewBeforeWrite, nullptr, Accept::NonZeroIsOne,
+     0, 0},
+    {kSafety, "VerifyAfterWrite", &datSettings::verifyAfterWrite, nullptr, Accept::NonZeroIsOne, 0,
+     0},
+    {kSafety, "BackupMaxFiles", &datSettings::backupMaxFiles, nullptr, Accept::Clamped, 1, 100000},
+    {kSafety, "BackupMaxDays", &datSettings::backupMaxDays, nullptr, Accept::Clamped, 1, 36500},
 };
 
 int32_t Accepted(const Setting& setting, int32_t value) {
@@ -101,6 +110,10 @@ bool indEnviron::LoadAll() {
     m_recent.Clear();
     for (const char* key : kKeys) {
         const std::string path = KeyPath(key);
+        if (std::string_view(key) == kSafety) {
+            LoadOptional(path);
+            continue;
+        }
         if (!m_store.HasKey(path)) return false;
         if (std::string_view(key) == kRecentFileList) {
             // A missing entry reads as the empty text and is listed like any other, so at most
@@ -128,6 +141,17 @@ bool indEnviron::LoadAll() {
         }
     }
     return true;
+}
+
+void indEnviron::LoadOptional(const std::string& path) {
+    const datSettings defaults;
+    for (const Setting& setting : kSettings) {
+        if (std::string_view(setting.key) != kSafety) continue;
+        int32_t value = 0;
+        m_settings.*setting.number = m_store.ReadInt(path, setting.name, value) == cmcStoreRead::Ok
+                                         ? Accepted(setting, value)
+                                         : defaults.*setting.number;
+    }
 }
 
 void indEnviron::SetDefaults() {

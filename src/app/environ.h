@@ -57,6 +57,9 @@ public:
 
 private:
     bool LoadAll();
+    // The settings of a key that older versions did not write: each missing or unreadable value
+    // takes its default, and the others are kept.
+    void LoadOptional(const std::string& path);
     bool SaveAll();
     std::string KeyPath(const std::string& name) const;
 

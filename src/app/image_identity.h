@@ -17,6 +17,11 @@ constexpr int32_t kLayoutAddress = 0x0EEA;  // holds kMapRevision in an image of
 // The owner's comment: written to clone files, shown by the radio.
 constexpr int32_t kCommentAddress = 0x0EEB;
 constexpr int32_t kCommentLength = 16;
+// The radio's own identities: the DSC self ID (an MMSI, 9 digits) and the ATIS ID (10 digits).
+constexpr int32_t kSelfIdAddress = 0x20E0;
+constexpr int32_t kSelfIdDigits = 9;
+constexpr int32_t kAtisIdAddress = 0x1FF0;
+constexpr int32_t kAtisIdDigits = 10;
 // Channel groups the image carries: bit 0 USA, bit 1 weather, bit 2 Canada.
 constexpr int32_t kChannelGroupsAddress = 0x0B98;
 constexpr uint8_t kUsaGroupBit = 0x01;

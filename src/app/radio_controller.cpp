@@ -12,6 +12,7 @@
 #include "model/channel_record.h"
 #include "model/model_class.h"
 #include "overlay/gtex.h"
+#include "platform/backup_place.h"
 
 namespace {
 
@@ -63,8 +64,19 @@ int32_t NearestShownChannel(cmcEeprom& image, clsRecordGroup group, int32_t inde
 
 }  // namespace
 
-indMain::indMain(const datControllerLinks& links) : cuiMain(links, kModelName, kImageSize) {
+namespace {
+
+const cmcBackupPlace& UserBackupPlace() {
+    static const cmcUserBackupPlace place;
+    return place;
+}
+
+}  // namespace
+
+indMain::indMain(const datControllerLinks& links)
+    : cuiMain(links, kModelName, kImageSize), m_backupPlace(&UserBackupPlace()) {
     indMain::Reset();
+    m_cloneMan.SetReceivedHook([this](dst_CDrv_Result& result) { BackUpReceived(result.image); });
     m_events.AddListener(&indMain::OnEvent, this);
 }
 

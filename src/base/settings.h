@@ -21,4 +21,9 @@ struct datSettings {
     int32_t splitterV = 200;  // width of the tree panel in pixels
     int32_t modelType = 0;    // taken as read; start-up replaces a value outside 0 ... 15
     int32_t chListType = 0;   // 0: channel sheets list every channel, 1: only the usable ones
+    // The safety of clone writes, and how many automatic backups are kept for how long.
+    int32_t reviewBeforeWrite = 1;  // 0 or 1: read the radio and show the changes first
+    int32_t verifyAfterWrite = 1;   // 0 or 1: read the written memory back and compare
+    int32_t backupMaxFiles = 200;   // 1 ... 100000
+    int32_t backupMaxDays = 365;    // 1 ... 36500
 };

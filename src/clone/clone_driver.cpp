@@ -88,6 +88,7 @@ bool cmcCloneDrv::Start(CloneOperation operation, const AddressRange* ranges,
     m_frameCount = 0;
     m_dataByteCount = 0;
     m_operation = operation;
+    m_cancelRequested = false;
     m_ranges = ranges;
     m_completion = std::move(completion);
     m_result = std::make_unique<dst_CDrv_Result>();
@@ -100,7 +101,18 @@ bool cmcCloneDrv::Start(CloneOperation operation, const AddressRange* ranges,
     return true;
 }
 
+void cmcCloneDrv::Cancel() {
+    if (IsBusy() && m_state != State::kDrain && m_state != State::kFinish) m_cancelRequested = true;
+}
+
 void cmcCloneDrv::OnStepTask() {
+    // Between steps nothing is half sent: every step hands whole frames to the port.
+    if (m_cancelRequested && m_state != State::kIdle && m_state != State::kDrain &&
+        m_state != State::kFinish) {
+        SetCode(CloneResult::kCancelled);
+        m_state = State::kDrain;
+        m_timeOut.Start(m_normalTimeOutMs);
+    }
     if (m_state != State::kIdle) Step();
     if (m_result && m_port.WriteFailed()) {
         SetCode(CloneResult::kWriteFailed);
@@ -116,6 +128,7 @@ void cmcCloneDrv::OnStepTask() {
 void cmcCloneDrv::Finish() {
     m_port.Close();
     m_state = State::kIdle;
+    m_cancelRequested = false;
     m_stepTask->SetInterval(-1);
     m_receiveQueue.Reset();
     m_frame.Reset();
@@ -169,7 +182,11 @@ void cmcCloneDrv::Step() {
         m_timeOut.Start(TimeOutFor(outcome.next));
     } else if (timedOut) {
         outcome.next = State::kDrain;
-        SetCode(m_echoOn && !m_echoQueue.IsEmpty() ? CloneResult::kEcho : CloneResult::kTimeOut);
+        // A cancelled operation stays cancelled while its last frame leaves.
+        if (m_result->code != CloneResult::kCancelled) {
+            SetCode(m_echoOn && !m_echoQueue.IsEmpty() ? CloneResult::kEcho
+                                                       : CloneResult::kTimeOut);
+        }
     }
     if (m_receiveQueue.Size() > kQueueCompactSize || m_echoQueue.Size() > kQueueCompactSize) {
         m_receiveQueue.Compact();

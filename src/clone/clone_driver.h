@@ -63,6 +63,13 @@ public:
     // Sends a copy of image, so later edits do not reach the radio.
     bool StartWrite(const cmcEeprom& image, const AddressRange* ranges, Completion completion);
 
+    // Asks the running operation to stop: before its next step it ends with kCancelled, sending
+    // no further frame; the frame already handed to the port still leaves in whole (the drain),
+    // then the port closes and the completion runs as after any failure. Nothing when idle or
+    // already ending.
+    void Cancel();
+    bool IsCancelling() const { return m_cancelRequested; }
+
     // Progress of the running operation.
     int32_t DataByteCount() const { return m_dataByteCount; }
     int32_t FrameCount() const { return m_frameCount; }
@@ -139,6 +146,7 @@ private:
     std::unique_ptr<dst_CDrv_Result> m_result;
     Completion m_completion;
     State m_state = State::kIdle;
+    bool m_cancelRequested = false;
     cmcTick m_timeOut;
     uint32_t m_normalTimeOutMs = 1000;
     uint32_t m_scriptTimeOutMs = 1000;

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr const char* kAppTitleKey = "GI_Sys_AppTitle";
+constexpr const char* kConfirmCancelWriteKey = "GI_Mess_Confirm_CancelWrite";
 
 int32_t RangeByteCount(const AddressRange* ranges) {
     int32_t count = 0;
@@ -55,8 +56,9 @@ bool indCloneMan::BeginInfo(Completion completion) {
     return true;
 }
 
-bool indCloneMan::BeginRead(const AddressRange* ranges, Completion completion) {
+bool indCloneMan::BeginRead(const AddressRange* ranges, Completion completion, bool report) {
     if (IsBusy()) return false;
+    m_reportErrors = report;
     // Without a list the read is not checked for coverage, and the bar keeps its last measure.
     if (ranges != nullptr) m_expectedByteCount = RangeByteCount(ranges);
     m_operation = CloneOperation::kRead;
@@ -87,17 +89,33 @@ void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
             result.code = CloneResult::kModel;
         }
     } else if (m_operation == CloneOperation::kRead) {
+        if (m_receivedHook && result.code == CloneResult::kOk) m_receivedHook(result);
         if (m_readCheck) {
             m_readCheck(result);
         } else {
             result.code = CloneResult::kMissingData;
         }
     }
-    ReportCloneError(result);
+    if (m_reportErrors) ReportCloneError(result);
+    m_reportErrors = true;
     CloseProgress();
     Completion completion = std::move(m_completion);
     m_completion = nullptr;
     if (completion) completion(result);
+}
+
+bool indCloneMan::Cancel(bool ask) {
+    if (!IsBusy()) return false;
+    if (ask && m_operation == CloneOperation::kWrite &&
+        m_host.ShowMessage(
+            m_gtex.GetFirstLine(kAppTitleKey), GetMultiLineText(m_gtex, kConfirmCancelWriteKey),
+            cmcMessageIcon::Warning, cmcMessageButtons::OkCancel) != cmcMessageAnswer::Ok) {
+        return false;
+    }
+    // The operation may have ended while the question was open.
+    if (!IsBusy()) return false;
+    m_driver.Cancel();
+    return m_driver.IsCancelling();
 }
 
 void indCloneMan::ReportCloneError(const dst_CDrv_Result& result) {

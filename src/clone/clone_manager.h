@@ -37,18 +37,29 @@ public:
     // The model check judges information results, the read check read results.
     void SetInfoCheck(Check check) { m_modelCheck = std::move(check); }
     void SetReadCheck(Check check) { m_readCheck = std::move(check); }
+    // Sees every image a read received whole, at once, before any check or message.
+    void SetReceivedHook(Check hook) { m_receivedHook = std::move(hook); }
 
     // Each refuses (false) while an operation runs. The information exchange always runs at
     // 9600 baud; a read or write at the speed the settings choose.
     bool BeginInfo(Completion completion);
-    bool BeginRead(const AddressRange* ranges, Completion completion);
+    // Without report a failure shows no message: the caller says what it means (a verify read).
+    bool BeginRead(const AddressRange* ranges, Completion completion, bool report = true);
     // Sends a copy of image.
     bool BeginWrite(const cmcEeprom& image, const AddressRange* ranges, Completion completion);
+
+    // Stops the running operation at its next frame boundary with kCancelled; the port closes
+    // and the completion runs as after any failure. With ask, a write is first confirmed with
+    // the user, since the radio then holds a partly written memory until the next write; reads
+    // stop without asking. Returns whether the operation is being cancelled.
+    bool Cancel(bool ask);
 
     // Shows the message for a failed result: nothing for success.
     void ReportCloneError(const dst_CDrv_Result& result);
     // The same for a code the commands decide themselves.
     void ReportCloneError(CloneResult code);
+
+    CloneOperation Operation() const { return m_operation; }
 
     // Bytes the running read or write moves, and how many have moved so far.
     int32_t ExpectedByteCount() const { return m_expectedByteCount; }
@@ -67,10 +78,12 @@ private:
     datSettings& m_settings;
     Check m_modelCheck;
     Check m_readCheck;
+    Check m_receivedHook;
     Completion m_completion;
     int32_t m_modelWord1 = 0;
     int32_t m_expectedByteCount = 0;
     CloneOperation m_operation = CloneOperation::kNone;
+    bool m_reportErrors = true;
     bool m_progressShown = false;
     bool m_mainWindowDisabled = false;
     cmcCloneDrv m_driver;

@@ -26,9 +26,15 @@ struct HintRow {
 };
 const std::vector<int32_t> kGeneralHints = {0, 1, 2, 3};
 const HintRow kHintTable[] = {
-    {CloneResult::kWriteRejected, {0, 2, 3}},        {CloneResult::kModel, {0, 1, 2, 3, 4, 5}},
-    {CloneResult::kModelFormat, {0, 1, 2, 3, 4, 5}}, {CloneResult::kModelType, {6, 7}},
-    {CloneResult::kInfoLayout, {0, 4, 5}},           {CloneResult::kNewerImage, {}},
+    {CloneResult::kWriteRejected, {0, 2, 3}},
+    {CloneResult::kModel, {0, 1, 2, 3, 4, 5}},
+    {CloneResult::kModelFormat, {0, 1, 2, 3, 4, 5}},
+    {CloneResult::kModelType, {6, 7}},
+    {CloneResult::kInfoLayout, {0, 4, 5}},
+    {CloneResult::kNewerImage, {}},
+    {CloneResult::kCancelled, {}},
+    {CloneResult::kBackupFailed, {}},
+    {CloneResult::kVerifyDiffers, {}},
 };
 
 const std::vector<int32_t>& HintLines(CloneResult code) {

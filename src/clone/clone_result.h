@@ -22,6 +22,9 @@ enum class CloneResult : int32_t {
     kForeignImage = 15,   // the received image is foreign
     kNewerImage = 16,     // the received image is of a newer memory map
     kWriteFailed = 17,    // the port took fewer bytes than were written
+    kCancelled = 18,      // the user stopped the operation; it ended at a frame boundary
+    kBackupFailed = 19,   // the memory to be written could not be backed up: nothing was sent
+    kVerifyDiffers = 20,  // the radio accepted a write but does not hold what was written
 };
 
 // The clone operations.

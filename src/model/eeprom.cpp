@@ -28,6 +28,7 @@ void cmcEeprom::SetByte(int32_t address, uint8_t value) {
 
 uint8_t cmcEeprom::GetByte(int32_t address) const {
     if (!IsValidAddress(address)) FatalError("Out of EEPROM image address (GetByte).");
+    if (m_readLog) m_readLog->push_back(address);
     return m_data[static_cast<size_t>(address)];
 }
 
@@ -41,7 +42,11 @@ void cmcEeprom::WriteBlock(int32_t address, const uint8_t* source, int32_t count
 }
 
 void cmcEeprom::ReadBlock(int32_t address, uint8_t* destination, int32_t count) const {
-    if (IsValidBlock(address, count)) std::memcpy(destination, m_data.get() + address, count);
+    if (!IsValidBlock(address, count)) return;
+    std::memcpy(destination, m_data.get() + address, count);
+    if (m_readLog)
+        for (int32_t at = address; at < address + count; ++at)
+            m_readLog->push_back(at);
 }
 
 void cmcEeprom::Assign(const cmcEeprom& other) {

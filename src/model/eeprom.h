@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 // One copy of the radio's EEPROM as a flat byte array. It knows nothing of the memory map: it
 // stores bytes, checks addresses, and copies and compares whole images. Images are copied only
@@ -32,11 +33,16 @@ public:
     bool Equals(const cmcEeprom& other) const;
     bool Differs(const cmcEeprom& other) const { return !Equals(other); }
 
+    // While a log is set, every address read by GetByte or ReadBlock is appended to it: the
+    // image comparison learns so which bytes a cell's text depends on. nullptr stops logging.
+    void SetReadLog(std::vector<int32_t>* log) const { m_readLog = log; }
+
 private:
     bool IsValidBlock(int32_t address, int32_t count) const;
 
     int32_t m_size = 0;
     std::unique_ptr<uint8_t[]> m_data;
+    mutable std::vector<int32_t>* m_readLog = nullptr;
 };
 
 // The radio's image: addresses 0x0000-0x472F.

@@ -29,8 +29,8 @@ struct clsGridSpans {
 // one inside it, printing and the command line build sheets on it, the tests drive sheets through
 // it. Every position is in pixels of the client area: the fixed columns from its left edge, then
 // the scrolling columns from the first in view (LeftCol); rows likewise from the top. Edges come
-// from running sums of the sizes, so that a position or a hit test does not add up the columns
-// or rows before it.
+// from running sums of the sizes, made again at the first look after a size changed, so that a
+// position or a hit test does not add up the columns or rows before it.
 class cuiLayoutGrid : public cuiGrid {
 public:
     // The position of a column or row scrolled out of view.

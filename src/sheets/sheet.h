@@ -222,9 +222,23 @@ private:
     void HandleEvent(const cmcEvent& event);
     void SendStatusClear();
 
-    // sheet_paint.cpp
+    // sheet_paint.cpp: the steps of Paint in their order.
+    struct PaintState;
     void ComputeTints();
     bool CountsAsSelected(int32_t col, int32_t row) const;
+    // Widens the area over the cells the run continues into; returns the run's first cell.
+    int32_t SpanContinuingCells(int32_t col, int32_t row, clsCellPaint& paint);
+    void PaintBackground(const cmcCellObj& cell, int32_t col, int32_t row, PaintState& state,
+                         clsCellPaint& paint) const;
+    void PaintRules(const cmcCellObj& own, int32_t col, int32_t row, bool plain,
+                    clsCellPaint& paint);
+    // The display text, marks, font colour and decoration the engine answers for the cell.
+    void AskEngine(cmcCellObj& cell, PaintState& state, clsCellPaint& paint);
+    uint32_t TextColour(const PaintState& state, const clsCellPaint& paint) const;
+    // Places the text's lines; returns the right edge of the widest.
+    int32_t PlaceText(const cmcCellObj& cell, const std::string& text, clsCellPaint& paint) const;
+    void PlaceMark(const cmcCellObj& cell, const PaintState& state, int32_t textRight,
+                   clsCellPaint& paint) const;
 
     cuiGrid& m_grid;
     cmcGTex& m_store;

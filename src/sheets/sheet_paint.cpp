@@ -1,4 +1,8 @@
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "model/cell_call.h"
 #include "platform/text_measure.h"
@@ -75,13 +79,44 @@ bool cuiSheet::CountsAsSelected(int32_t col, int32_t row) const {
     return false;
 }
 
+// What the steps of Paint hand on to each other.
+struct cuiSheet::PaintState {
+    int32_t first = 0;   // the cell whose content the run of continuing cells shows
+    bool plain = false;  // the cell's colour is the window's or white
+    bool selected = false;
+    bool onHighlight = false;  // selected in a focused grid or a selection list
+    bool onTint = false;       // selected in a grid without focus
+    std::string text;
+    uint8_t marks = 0;  // clsCellState warning and error bits
+    int32_t markPosition = 0;
+    std::optional<uint32_t> engineColour;
+};
+
 clsCellPaint cuiSheet::Paint(int32_t col, int32_t row) {
     clsCellPaint paint;
     if (m_building || !m_built) return paint;
-    clsSheetCellId& own = Slot(col, row);
+    const cmcCellObj& own = Slot(col, row).cell;
     if (m_grid.ColWidth(col) == 0 || m_grid.RowHeight(row) == 0) return paint;
     paint.draw = true;
 
+    PaintState state;
+    state.first = SpanContinuingCells(col, row, paint);
+    cmcCellObj& cell = Cell(state.first, row);
+    PaintBackground(cell, col, row, state, paint);
+    PaintRules(own, col, row, state.plain, paint);
+    paint.font = cell.GetFont()      ? *cell.GetFont()
+                 : m_basic.GetFont() ? *m_basic.GetFont()
+                                     : datCellFont();
+    AskEngine(cell, state, paint);
+    paint.textColour = TextColour(state, paint);
+    const int32_t textRight = PlaceText(cell, state.text, paint);
+    PlaceMark(cell, state, textRight, paint);
+    paint.repaintRight =
+        col + 1 < m_cols && (Cell(col + 1, row).GetRuleFlags() & clsCellRule::kFollowsLeft);
+    return paint;
+}
+
+int32_t cuiSheet::SpanContinuingCells(int32_t col, int32_t row, clsCellPaint& paint) {
     // A run of continuing cells shows the content of the cell it starts from over its whole width.
     int32_t first = col;
     while (first > 0 && (Cell(first, row).GetLayoutFlags() & clsCellLayout::kContinues))
@@ -89,25 +124,24 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row) {
     int32_t last = col;
     while (last + 1 < m_cols && (Cell(last + 1, row).GetLayoutFlags() & clsCellLayout::kContinues))
         ++last;
-    const clsCellRect rect = m_grid.CellRect(col, row);
-    paint.area = rect;
-    paint.area.left = rect.left;
+    paint.area = m_grid.CellRect(col, row);
     for (int32_t c = col - 1; c >= first; --c)
         paint.area.left -= m_grid.ColWidth(c);
     for (int32_t c = col + 1; c <= last; ++c)
         paint.area.right += m_grid.ColWidth(c);
-    cmcCellObj& cell = Cell(first, row);
+    return first;
+}
 
-    const bool editing = m_grid.IsEditorShown() && first == m_editorCol && row == m_editorRow;
-    const bool selected = !editing && CountsAsSelected(first, row);
+void cuiSheet::PaintBackground(const cmcCellObj& cell, int32_t col, int32_t row, PaintState& state,
+                               clsCellPaint& paint) const {
+    const bool editing = m_grid.IsEditorShown() && state.first == m_editorCol && row == m_editorRow;
+    state.selected = !editing && CountsAsSelected(state.first, row);
     const uint32_t colour = m_system.Resolve(cell.GetColour());
-    const bool plain = colour == m_system.window || colour == kWhite;
-    bool onHighlight = false;
-    bool onTint = false;
+    state.plain = colour == m_system.window || colour == kWhite;
     if (m_printing) {
-        paint.background = plain ? kWhite : kPrintedColourCell;
-        paint.fill = !plain;
-    } else if (!selected) {
+        paint.background = state.plain ? kWhite : kPrintedColourCell;
+        paint.fill = !state.plain;
+    } else if (!state.selected) {
         paint.background = colour;
         if (HasFlag(kColorSelectLine) && row == m_grid.Row() && col >= m_fixedCols &&
             !IsSelectionList()) {
@@ -115,17 +149,20 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row) {
         }
     } else if (m_grid.HasFocus() || IsSelectionList()) {
         paint.background = m_system.highlight;
-        onHighlight = true;
+        state.onHighlight = true;
     } else {
         paint.background = m_selectionTint;
-        onTint = true;
+        state.onTint = true;
     }
+}
 
-    const uint8_t layout = own.cell.GetLayoutFlags();
-    const uint8_t rules = own.cell.GetRuleFlags();
+void cuiSheet::PaintRules(const cmcCellObj& own, int32_t col, int32_t row, bool plain,
+                          clsCellPaint& paint) {
+    const clsCellRect rect = m_grid.CellRect(col, row);
+    const uint8_t rules = own.GetRuleFlags();
     const bool rightContinues =
         col + 1 < m_cols && (Cell(col + 1, row).GetLayoutFlags() & clsCellLayout::kContinues);
-    paint.bottomRule = (layout & clsCellLayout::kBottomRule) != 0;
+    paint.bottomRule = (own.GetLayoutFlags() & clsCellLayout::kBottomRule) != 0;
     if (!rightContinues) {
         const uint8_t right = rules & clsCellRule::kRightRuleMask;
         paint.rightRuleArea = {rect.right - 1, rect.top, rect.right, rect.bottom};
@@ -137,43 +174,43 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row) {
         }
     }
     paint.ruleColour = m_printing ? (plain ? kBlack : kWhite) : (plain ? kScreenRule : kWhite);
+}
 
-    paint.font = cell.GetFont()      ? *cell.GetFont()
-                 : m_basic.GetFont() ? *m_basic.GetFont()
-                                     : datCellFont();
-    std::string text = cell.GetCaption();
-    uint8_t marks = 0;
-    int32_t markPosition = 0;
-    std::optional<uint32_t> engineColour;
-    if (cell.GetLabel() != CL_None) {
-        const clsCellRect area = paint.area;
-        cmcCellCapsule capsule;
-        capsule.cell = &cell;
-        capsule.painting = true;
-        capsule.rectangle = &area;
-        capsule.imageList = m_imageList;
-        capsule.ownerCapsule = m_ownerCapsule.get();
-        capsule.sheet = this;
-        if (selected) capsule.stateFlags |= clsCellState::kCurrent;
-        if (m_printing) capsule.stateFlags |= clsCellState::kPrinting;
-        m_engine(m_context, capsule, false);
-        text = capsule.displayText;
-        marks = capsule.stateFlags & (clsCellState::kWarning | clsCellState::kError);
-        markPosition = capsule.markPosition;
-        engineColour = capsule.fontColour;
-        paint.decoration = capsule.decoration;
-    }
-    uint32_t textColour = m_system.Resolve(engineColour.value_or(paint.font.colour));
-    if (m_printing && !plain) {
-        textColour = kWhite;
-    } else if (onHighlight) {
-        textColour = m_system.highlightText;
-    } else if (onTint && (textColour == m_system.buttonFace || textColour == m_selectionTint ||
-                          textColour == kSilver || textColour == m_system.greyText)) {
-        textColour = m_system.window;
-    }
-    paint.textColour = textColour;
+void cuiSheet::AskEngine(cmcCellObj& cell, PaintState& state, clsCellPaint& paint) {
+    state.text = cell.GetCaption();
+    if (cell.GetLabel() == CL_None) return;
+    const clsCellRect area = paint.area;
+    cmcCellCapsule capsule;
+    capsule.cell = &cell;
+    capsule.painting = true;
+    capsule.rectangle = &area;
+    capsule.imageList = m_imageList;
+    capsule.ownerCapsule = m_ownerCapsule.get();
+    capsule.sheet = this;
+    if (state.selected) capsule.stateFlags |= clsCellState::kCurrent;
+    if (m_printing) capsule.stateFlags |= clsCellState::kPrinting;
+    m_engine(m_context, capsule, false);
+    state.text = capsule.displayText;
+    state.marks = capsule.stateFlags & (clsCellState::kWarning | clsCellState::kError);
+    state.markPosition = capsule.markPosition;
+    state.engineColour = capsule.fontColour;
+    paint.decoration = capsule.decoration;
+}
 
+uint32_t cuiSheet::TextColour(const PaintState& state, const clsCellPaint& paint) const {
+    const uint32_t colour = m_system.Resolve(state.engineColour.value_or(paint.font.colour));
+    if (m_printing && !state.plain) return kWhite;
+    if (state.onHighlight) return m_system.highlightText;
+    // Pale text would vanish on the tint of a selection without focus.
+    if (state.onTint && (colour == m_system.buttonFace || colour == m_selectionTint ||
+                         colour == kSilver || colour == m_system.greyText)) {
+        return m_system.window;
+    }
+    return colour;
+}
+
+int32_t cuiSheet::PlaceText(const cmcCellObj& cell, const std::string& text,
+                            clsCellPaint& paint) const {
     // Text lines, placed by the cell's alignment; never left of the cell.
     std::vector<std::pair<std::string, cmcTextSize>> lines;
     int32_t textHeight = 0;
@@ -213,24 +250,28 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row) {
         paint.lines.push_back(std::move(placed));
         y += size.height;
     }
+    return textRight;
+}
 
-    if (marks != 0 && (m_imageList != nullptr || m_printing)) {
-        paint.mark = (marks & clsCellState::kError) ? clsCellPaint::Mark::Error
-                                                    : clsCellPaint::Mark::Warning;
-        paint.markSize = m_printing ? (area.bottom - area.top) / 2 : m_imageHeight;
-        const int32_t size = paint.markSize;
-        if (markPosition == 0)
-            markPosition = horizontal == clsCellLayout::kAlignRight ? 1 : kMarkAfterText;
-        if (markPosition == 1) {
-            paint.markX = area.left + size / 8;
-        } else if (markPosition == 2) {
-            paint.markX = area.right - size - 1;
-        } else {
-            paint.markX = std::min(textRight, area.right - size - 1);
-        }
-        paint.markY = area.bottom - 1 - size;
+void cuiSheet::PlaceMark(const cmcCellObj& cell, const PaintState& state, int32_t textRight,
+                         clsCellPaint& paint) const {
+    if (state.marks == 0 || (m_imageList == nullptr && !m_printing)) return;
+    const clsCellRect& area = paint.area;
+    paint.mark = (state.marks & clsCellState::kError) ? clsCellPaint::Mark::Error
+                                                      : clsCellPaint::Mark::Warning;
+    paint.markSize = m_printing ? (area.bottom - area.top) / 2 : m_imageHeight;
+    const int32_t size = paint.markSize;
+    int32_t markPosition = state.markPosition;
+    if (markPosition == 0) {
+        const uint8_t horizontal = cell.GetLayoutFlags() & clsCellLayout::kAlignMask;
+        markPosition = horizontal == clsCellLayout::kAlignRight ? 1 : kMarkAfterText;
     }
-    paint.repaintRight =
-        col + 1 < m_cols && (Cell(col + 1, row).GetRuleFlags() & clsCellRule::kFollowsLeft);
-    return paint;
+    if (markPosition == 1) {
+        paint.markX = area.left + size / 8;
+    } else if (markPosition == 2) {
+        paint.markX = area.right - size - 1;
+    } else {
+        paint.markX = std::min(textRight, area.right - size - 1);
+    }
+    paint.markY = area.bottom - 1 - size;
 }

@@ -19,6 +19,7 @@ const std::string kRecentList = kRoot + "\\Recent File List";
 const std::string kView = kRoot + "\\View Option";
 const std::string kWindow = kRoot + "\\Window Position";
 const std::string kSetup = kRoot + "\\Setup";
+const std::string kSafety = kRoot + "\\Safety";
 
 bool operator==(const datSettings& a, const datSettings& b) {
     return a.stamp == b.stamp && a.fontSizePercentage == b.fontSizePercentage &&
@@ -26,7 +27,9 @@ bool operator==(const datSettings& a, const datSettings& b) {
            a.comPort == b.comPort && a.comSpeedHigh == b.comSpeedHigh &&
            a.currentDirectory == b.currentDirectory && a.left == b.left && a.top == b.top &&
            a.width == b.width && a.height == b.height && a.splitterV == b.splitterV &&
-           a.modelType == b.modelType && a.chListType == b.chListType;
+           a.modelType == b.modelType && a.chListType == b.chListType &&
+           a.reviewBeforeWrite == b.reviewBeforeWrite && a.verifyAfterWrite == b.verifyAfterWrite &&
+           a.backupMaxFiles == b.backupMaxFiles && a.backupMaxDays == b.backupMaxDays;
 }
 
 // The settings of a user who has changed everything away from its default.
@@ -46,6 +49,10 @@ datSettings Customised() {
     settings.splitterV = 310;
     settings.modelType = 13;
     settings.chListType = 1;
+    settings.reviewBeforeWrite = 0;
+    settings.verifyAfterWrite = 0;
+    settings.backupMaxFiles = 50;
+    settings.backupMaxDays = 30;
     return settings;
 }
 
@@ -130,6 +137,10 @@ TEST_F(Environ, SavesEveryValueUnderItsKeyAndReadsItBack) {
         saved.at(kWindow),
         (Values{{"Left", -20}, {"Top", 30}, {"Width", 1200}, {"Height", 900}, {"SplitterV", 310}}));
     EXPECT_EQ(saved.at(kSetup), (Values{{"ModelType", 13}, {"ChListType", 1}}));
+    EXPECT_EQ(saved.at(kSafety), (Values{{"ReviewBeforeWrite", 0},
+                                         {"VerifyAfterWrite", 0},
+                                         {"BackupMaxFiles", 50},
+                                         {"BackupMaxDays", 30}}));
 
     auto environ = Start();
     EXPECT_TRUE(environ->Settings() == Customised());
@@ -174,7 +185,30 @@ INSTANTIATE_TEST_SUITE_P(
         ClampCase{"View Option", "FontSize Printer", 7, &datSettings::fontSizePrinter, 8},
         ClampCase{"Setup", "ChListType", 2, &datSettings::chListType, 1},
         ClampCase{"Setup", "ModelType", 16, &datSettings::modelType, 16},
-        ClampCase{"Window Position", "Top", -5000, &datSettings::top, -5000}));
+        ClampCase{"Window Position", "Top", -5000, &datSettings::top, -5000},
+        ClampCase{"Safety", "ReviewBeforeWrite", 5, &datSettings::reviewBeforeWrite, 1},
+        ClampCase{"Safety", "BackupMaxFiles", 0, &datSettings::backupMaxFiles, 1},
+        ClampCase{"Safety", "BackupMaxDays", 100000, &datSettings::backupMaxDays, 36500}));
+
+// The safety settings came later than the others: a store without them (or with one of them
+// damaged) keeps every other setting and gives those their defaults.
+TEST_F(Environ, AStoreWithoutTheSafetySettingsKeepsTheRestAndTakesTheirDefaults) {
+    StoreCustomisedSet();
+    store.DeleteKey(kSafety);
+    datSettings expected = Customised();
+    const datSettings defaults;
+    expected.reviewBeforeWrite = defaults.reviewBeforeWrite;
+    expected.verifyAfterWrite = defaults.verifyAfterWrite;
+    expected.backupMaxFiles = defaults.backupMaxFiles;
+    expected.backupMaxDays = defaults.backupMaxDays;
+    EXPECT_TRUE(Start()->Settings() == expected);
+
+    StoreCustomisedSet();
+    store.Put(kSafety, "BackupMaxDays", "a year");
+    expected = Customised();
+    expected.backupMaxDays = defaults.backupMaxDays;
+    EXPECT_TRUE(Start()->Settings() == expected);
+}
 
 struct Damage {
     const char* what;

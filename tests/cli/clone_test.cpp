@@ -1,6 +1,8 @@
 // info, read and write against the radio simulator on a pseudo-terminal, as a user runs them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -159,6 +161,80 @@ TEST_F(CliClone, TheLineMustBeNamed) {
         const datCliRun run = Run(arguments);
         EXPECT_EQ(run.status, 64) << run.err;
     }
+}
+
+TEST_F(CliClone, ReadsAndWritesKeepBackupsThatBackupsLists) {
+    StartSim();
+    ASSERT_EQ(Run({"read", "got.icf", "-p", kPortText}).status, 0);
+    ASSERT_EQ(Run({"read", "more.icf", "-p", kPortText, "--no-backup"}).status, 0);
+    ASSERT_EQ(
+        Run({"set", "radio.icf", std::string(kMarkedCell) + "=MAYDAY", "-o", "new.icf"}).status, 0);
+    const datCliRun write = Run({"write", "new.icf", "-p", kPortText, "-y"});
+    ASSERT_EQ(write.status, 0) << write.err;
+    EXPECT_NE(write.err.find("it holds what was written"), std::string::npos) << write.err;
+
+    const std::filesystem::path folder = CliDataFolder(m_folder.path()) / "ktv818x" / "backups";
+    const datCliRun list = Run({"backups"});
+    EXPECT_EQ(list.status, 0);
+    // The write's own verify read is kept too: newest first, write-back read, write, read.
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = list.out.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(list.out.substr(at, end - at));
+    ASSERT_EQ(lines.size(), 3u) << list.out;
+    for (const std::string& line : lines) {
+        EXPECT_NE(line.find(" UTC  model 00  "), std::string::npos) << line;
+        EXPECT_NE(line.find(folder.string()), std::string::npos) << line;
+    }
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) {
+                                return line.find(" write ") != std::string::npos;
+                            }),
+              1);
+    EXPECT_EQ(Run({"backups", "--prune"}).out, "");
+    EXPECT_EQ(Run({"backups", "--list"}).out, list.out);
+}
+
+TEST_F(CliClone, TheReviewShowsEveryChangeAndNoWritesNothing) {
+    ASSERT_EQ(
+        Run({"set", "radio.icf", std::string(kMarkedCell) + "=MAYDAY", "-o", "new.icf"}).status, 0);
+    StartSim();
+    const datCliRun declined = Run({"write", "new.icf", "-p", kPortText, "--review"}, "y\nn\n");
+    EXPECT_EQ(declined.status, 21) << declined.err;
+    EXPECT_NE(declined.err.find("Comment: the radio holds RADIO, writing makes it MAYDAY"),
+              std::string::npos)
+        << declined.err;
+    EXPECT_FALSE(std::filesystem::exists(Written()));
+    const datCliRun run = Run({"write", "new.icf", "-p", kPortText, "--review", "--yes"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Get(Written().string(), kMarkedCell), "MAYDAY\n");
+}
+
+TEST_F(CliClone, TheVerifyFindsWhatTheRadioDidNotStore) {
+    StartSim({"--fault", "corrupt-store"});
+    const datCliRun run = Run({"write", "radio.icf", "-p", kPortText, "-y"});
+    EXPECT_EQ(run.status, 23) << run.err;
+    EXPECT_NE(run.err.find(": wrote "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(", radio holds "), std::string::npos) << run.err;
+    EXPECT_EQ(Run({"write", "radio.icf", "-p", kPortText, "-y", "--no-verify"}).status, 0);
+}
+
+// At the real line rate a clone takes long enough for the signal to find it running.
+TEST_F(CliClone, ASignalEndsACloneCleanlyWith130) {
+    StartSim({"--pace"});
+    const datCliRun read =
+        RunCliSignalled({"read", "got.icf", "-p", kPortText}, m_folder.path(), SIGINT, 1500);
+    EXPECT_EQ(read.status, 130) << read.err;
+    EXPECT_NE(read.err.find("Cloning was cancelled."), std::string::npos) << read.err;
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "got.icf"));
+
+    // A fresh radio: the last one still sends the rest of its memory.
+    m_sim.reset();
+    StartSim({"--pace"});
+    const datCliRun write = RunCliSignalled({"write", "radio.icf", "-p", kPortText, "-y"},
+                                            m_folder.path(), SIGTERM, 2500);
+    EXPECT_EQ(write.status, 130) << write.err;
+    EXPECT_FALSE(std::filesystem::exists(Written()));
+    EXPECT_EQ(m_sim->Log().find("took "), std::string::npos) << m_sim->Log();
 }
 
 }  // namespace

@@ -474,3 +474,67 @@ TEST_F(CloneDriverTest, ACompletionMayStartTheNextOperationOrDestroyTheDriver) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CloneDriverTest, ACancelEndsEachOperationAtAFrameBoundaryWithCode18) {
+    struct Case {
+        const char* name;
+        CloneOperation operation;
+    };
+    const Case cases[] = {
+        {"information, radio silent", CloneOperation::kInfo},
+        {"read, half received", CloneOperation::kRead},
+        {"write, half sent", CloneOperation::kWrite},
+    };
+    cmcEeprom image;
+    image.SetSize(kImageSize);
+    m_radio.readReply = RadioImageFrames(0x0000, 0x45CF);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_completions = 0;
+        m_radio.frames.clear();
+        m_serial.wire.clear();
+        switch (c.operation) {
+            case CloneOperation::kInfo:
+                ASSERT_TRUE(m_driver.StartInfo(Record()));
+                ASSERT_TRUE(m_scheduler.RunUntil([&] { return !m_radio.frames.empty(); }, 5000));
+                break;
+            case CloneOperation::kRead:
+                ASSERT_TRUE(m_driver.StartRead(kCloneReadRanges, Record()));
+                ASSERT_TRUE(
+                    m_scheduler.RunUntil([&] { return m_driver.DataByteCount() > 0x2000; }, 60000));
+                break;
+            default:
+                ASSERT_TRUE(m_driver.StartWrite(image, kCloneWriteNormalRanges, Record()));
+                ASSERT_TRUE(
+                    m_scheduler.RunUntil([&] { return m_radio.DataFrames().size() > 100; }, 60000));
+                break;
+        }
+        m_driver.Cancel();
+        EXPECT_TRUE(m_driver.IsCancelling());
+        RunToEnd();
+        EXPECT_EQ(m_code, CloneResult::kCancelled);
+        EXPECT_FALSE(m_driver.IsCancelling());
+        // Whatever reached the wire ends with a whole frame, and a write sends no end frame.
+        ASSERT_FALSE(m_serial.wire.empty());
+        EXPECT_EQ(m_serial.wire.back(), 0xFD);
+        for (const SentFrame& frame : m_radio.frames)
+            EXPECT_NE(frame.command, 0xE5);
+        if (c.operation == CloneOperation::kWrite) {
+            EXPECT_LT(m_radio.DataFrames().size(), (0x455F - 0x02F0 + 1) / 16u);
+        }
+        // The driver takes the next operation as usual.
+        m_completions = 0;
+        m_radio.modelReply = ModelReply({0x33, 0x38, 0x00, 0x01}, {34});
+        ASSERT_TRUE(m_driver.StartInfo(Record()));
+        RunToEnd();
+        EXPECT_EQ(m_code, CloneResult::kOk);
+        m_radio.modelReply.reset();
+    }
+    // Idle, a cancel does nothing.
+    m_driver.Cancel();
+    EXPECT_FALSE(m_driver.IsCancelling());
+}
+
+}  // namespace

@@ -96,7 +96,7 @@ constexpr KeyRule kNamedKeys[] = {
     {"GI_Sys_MyHelpFile", 1},
     {"GI_App_InitialFile", 16},
     {"GI_AppInd_Model", 16},
-    {"GI_Mess_CloneErr_Head", 18},
+    {"GI_Mess_CloneErr_Head", 21},
     {"GI_Mess_CloneErr_Check", 8},
     {"GI_Mess_CloneErr_Permission", 4},
     {"GI_Sys_HtmlHelp_Error", 2},
@@ -116,6 +116,21 @@ constexpr KeyRule kNamedKeys[] = {
     {"GI_Mess_ModelError", 1},
     {"GI_Mess_DataError", 1},
     {"GI_Mess_Confirm_CloneWrite", 1},
+    {"GI_Mess_Confirm_CancelWrite", 1},
+    {"GI_Mess_Backup_WriteFailed", 3},
+    {"GI_Mess_Backup_ReadFailed", 3},
+    {"GI_Mess_Review_Head", 1},
+    {"GI_Mess_Review_None", 1},
+    {"GI_Mess_Review_Cell", 1},
+    {"GI_Mess_Review_Byte", 1},
+    {"GI_Mess_Review_OtherModel", 1},
+    {"GI_Mess_Review_OtherRadio", 1},
+    {"GI_Mess_Review_Confirm", 1},
+    {"GI_Mess_Verify_Succeeded", 1},
+    {"GI_Mess_Verify_Differs", 1},
+    {"GI_Mess_Verify_Cell", 1},
+    {"GI_Mess_Verify_Byte", 1},
+    {"GI_Mess_Verify_NoAnswer", 2},
     {"GI_Mess_CloneWrite_Succeeded", 1},
     {"GI_Clone_ProgressCaption", 1},
     {"GI_AppMess_Conv_Clear", 1},
@@ -168,9 +183,30 @@ TEST_F(MainOverlay, FormatTextsTakeTheirArguments) {
     EXPECT_EQ(Conversions(m_store.GetLine("GI_Mess_Confirm_WriteFile", 0)), std::vector<char>{'s'});
     EXPECT_EQ(Conversions(m_store.GetLine("GI_Sys_HtmlHelp_Error", 0)), std::vector<char>{'s'});
     EXPECT_EQ(Conversions(m_store.GetLine("GI_Sys_HtmlHelp_NotFound", 1)), std::vector<char>{'s'});
-    for (int32_t line = 0; line < 18; ++line) {
+    for (int32_t line = 0; line < 21; ++line) {
         if (line == 2) continue;
         EXPECT_TRUE(Conversions(m_store.GetLine("GI_Mess_CloneErr_Head", line)).empty()) << line;
+    }
+}
+
+// The review and verify lines are filled in by name, like the permission hint below.
+TEST_F(MainOverlay, ReviewAndVerifyLinesNameWhatTheyShow) {
+    struct Line {
+        const char* key;
+        std::vector<const char*> placeholders;
+    };
+    const Line lines[] = {
+        {"GI_Mess_Review_Cell", {"{cell}", "{held}", "{wrote}"}},
+        {"GI_Mess_Review_Byte", {"{address}", "{held}", "{wrote}"}},
+        {"GI_Mess_Review_OtherModel", {"{radio}", "{document}"}},
+        {"GI_Mess_Review_OtherRadio", {"{radio}", "{document}"}},
+        {"GI_Mess_Verify_Cell", {"{cell}", "{wrote}", "{held}"}},
+        {"GI_Mess_Verify_Byte", {"{address}", "{wrote}", "{held}"}},
+    };
+    for (const Line& line : lines) {
+        const std::string text = m_store.GetLine(line.key, 0);
+        for (const char* placeholder : line.placeholders)
+            EXPECT_NE(text.find(placeholder), std::string::npos) << line.key << " " << placeholder;
     }
 }
 

@@ -101,11 +101,9 @@ std::vector<std::string> clsShippedOverlay::ShownSheets(int32_t modelType, const
 }
 
 clsShippedHost::clsShippedHost(clsShippedOverlay& overlay)
-    : m_overlay(overlay),
-      m_environ(m_store, m_lock, m_screen),
-      m_choiceSource(overlay.store),
-      m_choiceLists(m_choiceSource) {
-    m_image.SetSize(kImageSize);
+    : m_overlay(overlay), m_choiceSource(overlay.store), m_choiceLists(m_choiceSource) {
+    confirmAnswer = false;
+    workingDirectory = "/home/skipper";
     SetEngineHost(this);
 }
 
@@ -115,14 +113,14 @@ clsShippedHost::~clsShippedHost() {
 
 bool clsShippedHost::LoadInitialImage(int32_t modelType) {
     cmcClnFile file;
-    file.SetImage(m_image);
+    file.SetImage(image);
     file.SetModelCode(kModelCode);
     file.SetSubCode(kSubCode);
     file.SetMapRevisionCheck([](int32_t revision) { return revision == 2; });
     const std::string path =
         BinPath(m_overlay.store.GetLine("GI_App_InitialFile", modelType)).string();
     if (file.Load(path, kCloneFileRanges) != CloneFileResult::kOk) return false;
-    m_environ.Settings().modelType = modelType;
+    environ.Settings().modelType = modelType;
     return true;
 }
 

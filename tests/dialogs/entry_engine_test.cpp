@@ -4,7 +4,7 @@
 
 #include "dialogs/dialog_owner.h"
 #include "dialogs/masked_entry.h"
-#include "engine/fake_engine_host.h"
+#include "support/fake_engine_host.h"
 #include "model/cell_request.h"
 #include "model/channel_record.h"
 #include "support/fake_grid.h"

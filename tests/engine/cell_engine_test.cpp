@@ -6,8 +6,8 @@
 #include <string>
 
 #include "engine_call.h"
-#include "fake_engine_host.h"
 #include "model/channel_record.h"
+#include "support/fake_engine_host.h"
 #include "support/fatal_trap.h"
 
 namespace {

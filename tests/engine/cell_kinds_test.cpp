@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "fake_engine_host.h"
 #include "model/cell_call.h"
 #include "model/channel_record.h"
+#include "support/fake_engine_host.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "fake_engine_host.h"
 #include "model/overlay_choice_source.h"
 #include "overlay/cell_capsule.h"
 #include "overlay/cell_obj.h"
 #include "overlay/gtex.h"
+#include "support/fake_engine_host.h"
 #include "support/test_paths.h"
 
 class cuiGrid;
@@ -146,7 +146,7 @@ TEST_F(CellRequest, CellTextsForPrintingAndTheSimplexArrow) {
     EXPECT_EQ(transmit.GetLayoutFlags() & clsCellLayout::kAlignMask, clsCellLayout::kAlignCentre);
 }
 
-TEST_F(CellRequest, FixedCellsPaintOliveOnTheCanvas) {
+TEST_F(CellRequest, FixedCellsPaintOliveInTheAnswer) {
     cmcCellObj fixed = Cell("{(%CT_Null.CL_CannotEdit)}x");
     cmcCellCapsule capsule;
     capsule.cell = &fixed;

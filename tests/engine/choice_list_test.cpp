@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_engine_host.h"
+#include "support/fake_engine_host.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "fake_engine_host.h"
 #include "model/cell_engine.h"
 #include "model/channel_record.h"
 #include "overlay/cell_ids.h"
+#include "support/fake_engine_host.h"
 
 // What a test asks of one cell, as the grid would: a key, a typed text, a dialog's text, the
 // entry chosen from a selection list, or only a paint.

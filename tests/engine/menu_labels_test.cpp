@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "fake_engine_host.h"
 #include "model/cell_engine.h"
 #include "model/channel_record.h"
+#include "support/fake_engine_host.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "fake_engine_host.h"
 #include "model/channel_record.h"
+#include "support/fake_engine_host.h"
 
 namespace {
 

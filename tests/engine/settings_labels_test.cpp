@@ -3,10 +3,10 @@
 #include <string>
 
 #include "engine_call.h"
-#include "fake_engine_host.h"
 #include "model/cell_engine.h"
 #include "model/channel_record.h"
 #include "model/labels_settings.h"
+#include "support/fake_engine_host.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <string>
 
-#include "engine/fake_engine_host.h"
+#include "support/fake_engine_host.h"
 #include "help/qt/help_browser.h"
 #include "help/qt/help_contents_window.h"
 #include "help/qt/help_popup.h"

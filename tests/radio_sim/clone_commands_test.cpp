@@ -2,14 +2,21 @@
 // pseudo-terminal, against the radio simulator, with a scripted desktop.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/backups.h"
+#include "app/environ.h"
 #include "app/image_identity.h"
 #include "app/radio_controller.h"
 #include "model/address_range.h"
+#include "model/channel_record.h"
 #include "model/clone_file.h"
+#include "model/id_codec.h"
 #include "overlay/gtex.h"
 #include "platform/clock.h"
 #include "platform/event_loop.h"
@@ -29,6 +36,9 @@ class CloneCommandsOverPty : public testing::Test {
 protected:
     CloneCommandsOverPty() {
         m_rig.Environ().Settings().comPort = kPort;
+        // The plain protocol of a write: the review and verify reads have tests of their own.
+        m_rig.Environ().Settings().reviewBeforeWrite = 0;
+        m_rig.Environ().Settings().verifyAfterWrite = 0;
         Main().Setup(nullptr, {"ktv818x"});
         m_radioFile = (m_rig.documents / "radio.icf").string();
         m_writtenFile = (m_rig.documents / "written.icf").string();
@@ -72,6 +82,50 @@ protected:
             << (m_sim ? m_sim->Log() : "");
         EXPECT_FALSE(Main().CloneMan().IsBusy());
         return code;
+    }
+
+    // Runs a command; once cancelAfter bytes have moved in the phase of operation, the user
+    // presses Cancel.
+    CloneResult RunAndCancel(void (indMain::*command)(indMain::CloneDone), CloneOperation operation,
+                             int32_t cancelAfter) {
+        bool finished = false;
+        bool cancelled = false;
+        CloneResult code = CloneResult::kOk;
+        (Main().*command)([&](CloneResult result) {
+            finished = true;
+            code = result;
+        });
+        EXPECT_TRUE(m_loop.RunUntil(
+            [&] {
+                indCloneMan& man = Main().CloneMan();
+                if (!cancelled && man.IsBusy() && man.Operation() == operation &&
+                    man.DataByteCount() >= cancelAfter) {
+                    cancelled = Main().CancelClone();
+                }
+                return finished;
+            },
+            kCommandLimitMs))
+            << m_sim->Log();
+        EXPECT_TRUE(cancelled);
+        return code;
+    }
+
+    std::vector<datBackupEntry> BackupList() { return Main().Backups().List(); }
+
+    void LoadImage(const std::string& path, cmcEeprom& image) {
+        image.SetSize(kImageSize);
+        cmcClnFile file;
+        file.SetImage(image);
+        file.SetModelCode(kModelCode);
+        file.SetSubCode(kSubCode);
+        file.SetMapRevisionCheck([](int32_t revision) { return revision == kMapRevision; });
+        ASSERT_EQ(file.Load(path, kCloneFileRanges), CloneFileResult::kOk);
+    }
+
+    static bool SameInRange(const cmcEeprom& a, const cmcEeprom& b) {
+        for (int32_t address = 0; address <= 0x45CF; ++address)
+            if (a.GetByte(address) != b.GetByte(address)) return false;
+        return true;
     }
 
     void ReadWrittenImage(cmcEeprom& image) {
@@ -246,6 +300,159 @@ TEST_F(CloneCommandsOverPty, APortWithoutADeviceNamesItsNumber) {
                   StringPrintf(m_rig.Line("GI_Mess_CloneErr_Head", 2).c_str(), kPort), 0),
               0u)
         << Host().messages[0].text;
+}
+
+// The safety steps: a backup of every memory read and of every memory written, the review read
+// before a write and the verify read after it.
+TEST_F(CloneCommandsOverPty, EveryReadAndWriteLeavesABackupOfTheMemory) {
+    StartRadio(0, {"--model-type", "0", "--flags", "2"});
+    ASSERT_EQ(Run(&indMain::CloneRead), CloneResult::kOk);
+    std::vector<datBackupEntry> backups = BackupList();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].direction, clsBackupDirection::kRead);
+    EXPECT_EQ(backups[0].path, Main().LastBackupPath());
+    cmcEeprom saved;
+    LoadImage(backups[0].path, saved);
+    EXPECT_TRUE(SameInRange(saved, m_radioImage));
+
+    // A write (without review or verify) keeps what it sends, just before sending it.
+    Main().WorkingImage().Assign(Main().TemplateImage());
+    Main().WorkingImage().SetByte(kMarkAddress, 0x44);
+    Host().answers = {cmcMessageAnswer::Ok};
+    ASSERT_EQ(Run(&indMain::CloneWrite), CloneResult::kOk);
+    backups = BackupList();
+    ASSERT_EQ(backups.size(), 2u);
+    const auto written = std::find_if(backups.begin(), backups.end(), [](const auto& entry) {
+        return entry.direction == clsBackupDirection::kWrite;
+    });
+    ASSERT_NE(written, backups.end());
+    LoadImage(written->path, saved);
+    EXPECT_TRUE(SameInRange(saved, Main().WorkingImage()));
+    EXPECT_EQ(saved.GetByte(kMarkAddress), 0x44);
+
+    // A backup that cannot be made stops the write before anything is sent.
+    std::filesystem::remove_all(m_rig.backups.folder);
+    std::ofstream(m_rig.backups.folder) << "a file in the way";
+    std::filesystem::remove(m_writtenFile);
+    Host().messages.clear();
+    Host().answers = {cmcMessageAnswer::Ok};
+    EXPECT_EQ(Run(&indMain::CloneWrite), CloneResult::kBackupFailed);
+    ASSERT_EQ(Host().messages.size(), 2u);
+    EXPECT_EQ(Host().messages[1].text.rfind(m_rig.MultiLine("GI_Mess_Backup_WriteFailed"), 0), 0u);
+    EXPECT_NE(Host().messages[1].text.find(m_rig.backups.folder), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_writtenFile));
+
+    // A read still delivers its image, with a warning (after the question whether to save the
+    // changed document).
+    Host().messages.clear();
+    Host().answers = {cmcMessageAnswer::No};
+    ASSERT_EQ(Run(&indMain::CloneRead), CloneResult::kOk);
+    ASSERT_EQ(Host().messages.size(), 2u);
+    EXPECT_EQ(Host().messages[1].text.rfind(m_rig.MultiLine("GI_Mess_Backup_ReadFailed"), 0), 0u);
+    EXPECT_EQ(Main().WorkingImage().GetByte(kMarkAddress), 0x44);
+}
+
+TEST_F(CloneCommandsOverPty, TheReviewShowsTheChangesAndItsCancelWritesNothing) {
+    m_rig.Environ().Settings().reviewBeforeWrite = 1;
+    StartRadio(0, {"--model-type", "0", "--flags", "2"});
+    cmcEeprom& image = Main().WorkingImage();
+    image.SetByte(kMarkAddress, m_radioImage.GetByte(kMarkAddress));
+    datCh record(&image);
+    record.LoadRecord(clsRecordGroup::IntCh, 15);
+    std::memcpy(record.name, "CALLING   ", sizeof record.name);
+    record.StoreRecord();
+    // The write confirmation, then the review: Cancel.
+    Host().answers = {cmcMessageAnswer::Ok, cmcMessageAnswer::Cancel};
+    EXPECT_EQ(Run(&indMain::CloneWrite), CloneResult::kCancelled);
+    ASSERT_EQ(Host().messages.size(), 2u);
+    const std::string& review = Host().messages[1].text;
+    EXPECT_EQ(review.rfind(m_rig.Line("GI_Mess_Review_Head"), 0), 0u) << review;
+    EXPECT_NE(review.find("International channels, "), std::string::npos) << review;
+    EXPECT_NE(review.find("CALLING"), std::string::npos) << review;
+    EXPECT_EQ(review.find("WARNING"), std::string::npos) << review;
+    EXPECT_FALSE(std::filesystem::exists(m_writtenFile));
+    EXPECT_EQ(m_sim->Log().find("E3"), std::string::npos) << m_sim->Log();
+    // The review read is a backup too; no write backup was made.
+    const std::vector<datBackupEntry> backups = BackupList();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].direction, clsBackupDirection::kRead);
+
+    // Another radio gets a warning at the head of the review; OK writes.
+    StartRadio(0, {"--model-type", "0", "--flags", "2"});
+    image.SetByte(kModelTypeAddress, 0);
+    uint8_t id[kIdBytes];
+    WriteIdDigits(id, "211234567", kSelfIdDigits);
+    image.WriteBlock(kSelfIdAddress, id, kIdBytes);
+    image.SetByte(kSelfIdAddress + kIdBytes, IdCheckByte(id));
+    Host().messages.clear();
+    Host().answers = {cmcMessageAnswer::Ok, cmcMessageAnswer::Ok};
+    m_rig.Environ().Settings().verifyAfterWrite = 1;
+    EXPECT_EQ(Run(&indMain::CloneWrite), CloneResult::kOk);
+    ASSERT_EQ(Host().messages.size(), 3u);
+    EXPECT_EQ(Host().messages[1].text.rfind("WARNING", 0), 0u) << Host().messages[1].text;
+    EXPECT_EQ(Host().messages[1].icon, cmcMessageIcon::Warning);
+    EXPECT_NE(Host().messages[2].text.find(m_rig.Line("GI_Mess_Verify_Succeeded")),
+              std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(m_writtenFile));
+}
+
+TEST_F(CloneCommandsOverPty, TheVerifyNamesTheCellsTheRadioDidNotStore) {
+    m_rig.Environ().Settings().verifyAfterWrite = 1;
+    StartRadio(0, {"--model-type", "0", "--flags", "2", "--fault", "corrupt-store"});
+    Host().answers = {cmcMessageAnswer::Ok};
+    EXPECT_EQ(Run(&indMain::CloneWrite), CloneResult::kVerifyDiffers);
+    ASSERT_EQ(Host().messages.size(), 2u);
+    const std::string& report = Host().messages[1].text;
+    EXPECT_EQ(Host().messages[1].icon, cmcMessageIcon::Error);
+    EXPECT_EQ(report.rfind(m_rig.Line("GI_Mess_Verify_Differs"), 0), 0u) << report;
+    // Exactly what the comparison of the memory sent with the memory stored gives, over the
+    // ranges written.
+    cmcEeprom stored;
+    ReadWrittenImage(stored);
+    cmcEeprom sent;
+    sent.Assign(stored);
+    for (int32_t address = 0x02F0; address <= 0x455F; ++address)
+        sent.SetByte(address, Main().WorkingImage().GetByte(address));
+    const datImageDifferences differences = Main().ImageDiff().Compare(sent, stored);
+    ASSERT_FALSE(differences.IsEmpty());
+    EXPECT_EQ(report, ComposeVerifyDifferences(m_rig.GTex(), differences));
+
+    // A radio that does not answer the read-back: the write stands, unverified.
+    StartRadio(0, {"--model-type", "0", "--flags", "2", "--fault", "mute-after-write"});
+    Host().messages.clear();
+    Host().answers = {cmcMessageAnswer::Ok};
+    EXPECT_EQ(Run(&indMain::CloneWrite), CloneResult::kOk);
+    ASSERT_EQ(Host().messages.size(), 2u);
+    EXPECT_EQ(Host().messages[1].icon, cmcMessageIcon::Information);
+    EXPECT_NE(Host().messages[1].text.find(m_rig.MultiLine("GI_Mess_Verify_NoAnswer")),
+              std::string::npos);
+}
+
+TEST_F(CloneCommandsOverPty, ACancelInEachPhaseLeavesTheDocumentAndTheRadioAlone) {
+    StartRadio(0, {"--model-type", "0", "--flags", "2"});
+    cmcEeprom before;
+    before.Assign(Main().WorkingImage());
+    // A read stops without a question.
+    EXPECT_EQ(RunAndCancel(&indMain::CloneRead, CloneOperation::kRead, 4000),
+              CloneResult::kCancelled);
+    ASSERT_EQ(Host().messages.size(), 1u);
+    EXPECT_EQ(Host().messages[0].text, m_rig.Line("GI_Mess_CloneErr_Head", 18));
+    EXPECT_FALSE(Main().WorkingImage().Differs(before));
+    EXPECT_FALSE(Main().IsModified());
+    EXPECT_TRUE(BackupList().empty());
+    EXPECT_TRUE(Host().mainWindowEnabled);
+
+    // A write asks first: No goes on writing, Yes stops it.
+    Host().messages.clear();
+    Host().answers = {cmcMessageAnswer::Ok, cmcMessageAnswer::Ok};
+    EXPECT_EQ(RunAndCancel(&indMain::CloneWrite, CloneOperation::kWrite, 4000),
+              CloneResult::kCancelled);
+    ASSERT_EQ(Host().messages.size(), 3u);
+    EXPECT_EQ(Host().messages[1].text, m_rig.MultiLine("GI_Mess_Confirm_CancelWrite"));
+    EXPECT_EQ(Host().unscripted, 0);
+    EXPECT_FALSE(std::filesystem::exists(m_writtenFile));
+    EXPECT_EQ(m_sim->Log().find("took "), std::string::npos) << m_sim->Log();
+    EXPECT_FALSE(Main().CloneMan().IsBusy());
 }
 
 }  // namespace

@@ -47,12 +47,12 @@ const std::vector<std::string> kModels = {
 
 }  // namespace
 
-SheetFixture::SheetFixture(const std::vector<std::string>& sections)
-    : lines(kModels), environ(settings, lock, screen) {
+SheetFixture::SheetFixture(const std::vector<std::string>& sections) : lines(kModels) {
     lines.insert(lines.end(), sections.begin(), sections.end());
     lines.push_back("#End_Of_Ovl");
     store.SetSourceLines(lines);
-    image.SetSize(kImageSize);
+    confirmAnswer = false;
+    workingDirectory = "/home/skipper";
     SetMainGTex(&store);
     SetEngineHost(this);
 }

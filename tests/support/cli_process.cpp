@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -22,6 +23,10 @@ void WriteFile(const std::filesystem::path& path, const std::string& text) {
 
 }  // namespace
 
+std::filesystem::path CliDataFolder(const std::filesystem::path& folder) {
+    return folder / ".cli-data";
+}
+
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
@@ -31,10 +36,22 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 namespace {
 
+// The test's environment with the user's data folder moved into the run's folder, so that no
+// run keeps its backups among the user's.
+std::vector<std::string> RunEnvironment(const std::filesystem::path& folder) {
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable; ++variable) {
+        if (std::string(*variable).rfind("XDG_DATA_HOME=", 0) != 0) variables.push_back(*variable);
+    }
+    variables.push_back("XDG_DATA_HOME=" + CliDataFolder(folder).string());
+    return variables;
+}
+
 // Runs the program with the given standard error: a file in the streams folder (terminal < 0),
-// or that terminal's descriptor.
+// or that terminal's descriptor. With signal, that signal is sent after signalAfterMs.
 datCliRun Spawn(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
-                const std::string& input, int terminal) {
+                const std::string& input, int terminal, int signal = 0,
+                unsigned signalAfterMs = 0) {
     const std::filesystem::path streams = folder / ".cli-streams";
     std::filesystem::create_directories(streams);
     const std::string in = (streams / "in").string();
@@ -59,9 +76,18 @@ datCliRun Spawn(const std::vector<std::string>& arguments, const std::filesystem
         posix_spawn_file_actions_adddup2(&actions, terminal, 2);
     }
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    std::vector<std::string> variables = RunEnvironment(folder);
+    std::vector<char*> envp;
+    for (std::string& variable : variables)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
     pid_t pid = -1;
     datCliRun run;
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) == 0) {
+        if (signal != 0) {
+            usleep(signalAfterMs * 1000);
+            kill(pid, signal);
+        }
         int status = 0;
         pid_t waited;
         do {
@@ -96,4 +122,9 @@ datCliRun RunCliOnTerminal(const std::vector<std::string>& arguments,
         run.err.append(buffer, size_t(count));
     close(master);
     return run;
+}
+
+datCliRun RunCliSignalled(const std::vector<std::string>& arguments,
+                          const std::filesystem::path& folder, int signal, unsigned afterMs) {
+    return Spawn(arguments, folder, "", -1, signal, afterMs);
 }

@@ -21,4 +21,11 @@ datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesyste
 datCliRun RunCliOnTerminal(const std::vector<std::string>& arguments,
                            const std::filesystem::path& folder);
 
+// The same, sent signal after afterMs, as a user's Ctrl-C.
+datCliRun RunCliSignalled(const std::vector<std::string>& arguments,
+                          const std::filesystem::path& folder, int signal, unsigned afterMs);
+
+// Every run's XDG_DATA_HOME: a folder inside the run's folder (the backups go below it).
+std::filesystem::path CliDataFolder(const std::filesystem::path& folder);
+
 std::string ReadFile(const std::filesystem::path& path);

@@ -8,6 +8,7 @@ ControllerRig::ControllerRig(cmcSerialBackend& serial, cmcTimerService& timers, 
     host.currentDirectory = documents.path().string();
     m_program = std::make_unique<indProgram>(
         datPlatformServices{m_store, m_lock, m_screen, host, serial, timers, clock});
+    m_program->Main().SetBackupPlace(backups);
 }
 
 ControllerRig::~ControllerRig() = default;

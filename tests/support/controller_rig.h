@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "support/fake_backup_place.h"
 #include "support/fake_instance_lock.h"
 #include "support/fake_screen.h"
 #include "support/memory_settings_store.h"
@@ -29,6 +30,9 @@ public:
     std::string MultiLine(const std::string& key);
 
     TempFolder documents;
+    // The automatic backups go here, never to the user's data folder.
+    TempFolder backupRoot;
+    FakeBackupPlace backups{(backupRoot / "backups").string()};
     ScriptedHost host;
 
 private:

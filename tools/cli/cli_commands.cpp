@@ -24,6 +24,33 @@ constexpr std::array kLineOptions{
     "not accepted, 11 not this model, 13 the radio's model type does not fit, 14 info\n"       \
     "layout, 15 foreign image, 16 newer memory map, 17 write failure on the port"
 
+constexpr std::array kReadOptions{
+    clsOptionSpec{"port", 'p', true},        clsOptionSpec{"device", 'd', true},
+    clsOptionSpec{"high-speed", 'H', false}, clsOptionSpec{"yes", 'y', false},
+    clsOptionSpec{"no-backup", 0, false},
+};
+
+constexpr std::array kWriteOptions{
+    clsOptionSpec{"port", 'p', true},        clsOptionSpec{"device", 'd', true},
+    clsOptionSpec{"high-speed", 'H', false}, clsOptionSpec{"yes", 'y', false},
+    clsOptionSpec{"no-backup", 0, false},    clsOptionSpec{"review", 'r', false},
+    clsOptionSpec{"verify", 0, false},       clsOptionSpec{"no-verify", 0, false},
+};
+
+#define KTV_BACKUP_HELP                                                                     \
+    "      --no-backup     keep no automatic backup of the radio's memory (by default it\n" \
+    "                      is saved in $XDG_DATA_HOME/ktv818x/backups, see 'backups')\n"
+
+#define KTV_CANCEL_HELP                                                                     \
+    "Ctrl-C or SIGTERM stops the clone at the next frame boundary, closes the port and\n"   \
+    "exits with 130; a radio whose write was stopped holds a partly written memory until\n" \
+    "it is written again.\n"
+
+constexpr std::array kBackupsOptions{
+    clsOptionSpec{"list", 'l', false},
+    clsOptionSpec{"prune", 0, false},
+};
+
 constexpr std::array kOutputOptions{
     clsOptionSpec{"output", 'o', true},
     clsOptionSpec{"maker", 0, false},
@@ -52,24 +79,45 @@ constexpr clsCliCommand kCommands[] = {
      "\n"
      "Reads the radio's memory (clone read) and saves it to OUT as the GUI's Save does. An\n"
      "existing OUT is replaced only after asking (or with --yes). A progress bar is shown on\n"
-     "standard error when it is a terminal.\n"
-     "\n"
-     "Options:\n" KTV_LINE_OPTIONS_HELP "\n"
+     "standard error when it is a terminal. The memory received is first kept as a "
+     "backup.\n" KTV_CANCEL_HELP "\n"
+     "Options:\n" KTV_LINE_OPTIONS_HELP KTV_BACKUP_HELP "\n"
      "Exit status: 0, " KTV_CLONE_EXIT_HELP ", 21 when OUT exists and\n"
-     "was not to be replaced, 73 when the image was read but OUT could not be written.\n",
-     kLineOptions, 1, 1, RunRead},
+     "was not to be replaced, 73 when the image was read but OUT could not be written, 130\n"
+     "when interrupted.\n",
+     kReadOptions, 1, 1, RunRead},
     {"write", "IN", "write a clone file into the radio",
      "\n"
      "Opens IN as the Open command does and writes it into the radio (clone write) after the\n"
      "same checks as the GUI: the data check, then the confirmation, which is asked on the\n"
      "terminal unless --yes is given. A progress bar is shown on standard error when it is a\n"
-     "terminal.\n"
+     "terminal. The memory to be written is first kept as a backup; when that fails nothing\n"
+     "is written. After the radio accepts the data it is read back and compared.\n" KTV_CANCEL_HELP
      "\n"
-     "Options:\n" KTV_LINE_OPTIONS_HELP "\n"
-     "Exit status: 0, " KTV_CLONE_EXIT_HELP ", 20 when the data check\n"
-     "finds errors (nothing is sent), 21 when the confirmation is not given, 66 when IN cannot\n"
-     "be opened.\n",
-     kLineOptions, 1, 1, RunWrite},
+     "Options:\n" KTV_LINE_OPTIONS_HELP KTV_BACKUP_HELP
+     "  -r, --review        read the radio first (also kept as a backup) and show on standard\n"
+     "                      error every setting the write changes, then ask (or --yes)\n"
+     "      --verify        read the radio back after the write and compare (the default)\n"
+     "      --no-verify     do not read it back\n"
+     "\n"
+     "Exit status: 0, " KTV_CLONE_EXIT_HELP ", 19 the backup failed (nothing is sent), 20\n"
+     "when the data check finds errors (nothing is sent), 21 when the confirmation or the\n"
+     "review is not given, 23 when the radio does not hold what was written, 66 when IN\n"
+     "cannot be opened, 130 when interrupted. A read-back that fails is reported, not an\n"
+     "error: read the radio again.\n",
+     kWriteOptions, 1, 1, RunWrite},
+    {"backups", "", "list or prune the automatic backups of radio memories",
+     "\n"
+     "Lists the backups the clone commands keep (of every memory read from a radio, and of\n"
+     "every memory before it is written into one), newest first: time (UTC), model type,\n"
+     "the radio's identity, direction and file. The folder is $XDG_DATA_HOME/ktv818x/backups\n"
+     "(~/.local/share/ktv818x/backups without it). Any backup opens like a clone file.\n"
+     "\n"
+     "Options:\n"
+     "  -l, --list   list the backups (the default)\n"
+     "      --prune  remove the backups beyond the newest 200 or older than 365 days; the\n"
+     "               newest backup of each radio always stays\n",
+     kBackupsOptions, 0, 0, RunBackups},
     {"check",
      "FILE...",
      "check clone files as the Open command does",

@@ -36,6 +36,7 @@ int RunCheck(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunInfo(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunRead(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunWrite(const clsCliCommand& command, const datParsedArguments& arguments);
+int RunBackups(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunExport(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunImport(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunDiff(const clsCliCommand& command, const datParsedArguments& arguments);

@@ -10,6 +10,9 @@ cuiCliProgram::cuiCliProgram(const datCliSetup& setup)
     datSettings& settings = m_program->Environ().Settings();
     settings.comPort = setup.port;
     settings.comSpeedHigh = setup.highSpeed ? 1 : 0;
+    settings.reviewBeforeWrite = setup.review ? 1 : 0;
+    settings.verifyAfterWrite = setup.verify ? 1 : 0;
+    Main().SetAutomaticBackups(setup.backups);
     Main().Setup(nullptr, {m_host.ExecutablePath()});
 }
 

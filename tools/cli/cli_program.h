@@ -16,6 +16,10 @@ struct datCliSetup {
     int32_t port = 1;
     std::string device;  // when set, the clone commands use this device whatever the port
     bool highSpeed = false;
+    // The safety of clone writes and reads.
+    bool backups = true;  // the automatic backups (off with --no-backup)
+    bool review = false;  // write: read the radio and show the changes first (--review)
+    bool verify = true;   // write: read the written memory back and compare (--no-verify)
 };
 
 // One program instance for one command: the same process-wide objects and main controller as

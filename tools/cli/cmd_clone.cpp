@@ -2,14 +2,17 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/backups.h"
 #include "app/warning_check.h"
 #include "cli_commands.h"
 #include "cli_program.h"
 #include "clone/clone_result.h"
 #include "clone/port_enumeration.h"
 #include "exit_status.h"
+#include "interrupt_guard.h"
 #include "model/cell_request.h"
 #include "overlay/gtex.h"
+#include "platform/backup_place.h"
 #include "platform/serial_line.h"
 #include "sheets/radio_sheet.h"
 #include "sheets/sheet_listing.h"
@@ -30,6 +33,9 @@ std::optional<datCliSetup> LineSetup(const clsCliCommand& command,
     setup.answerYes = arguments.Has("yes");
     setup.highSpeed = arguments.Has("high-speed");
     setup.device = arguments.Value("device");
+    setup.backups = !arguments.Has("no-backup");
+    setup.review = arguments.Has("review");
+    setup.verify = !arguments.Has("no-verify");
     if (arguments.Has("port")) {
         setup.port = ParsePortNumber(arguments.Value("port"));
         if (setup.port < kFirstPort || setup.port > kLastPort) {
@@ -44,18 +50,30 @@ std::optional<datCliSetup> LineSetup(const clsCliCommand& command,
 }
 
 // Runs a clone command of the controller to its end. Returns the result its completion gave, or
-// nothing when the command did not start (a question answered no).
+// nothing when the command did not start (a question answered no). Ctrl-C or SIGTERM cancels the
+// running operation at its next frame boundary, without asking.
 template <typename Start>
 std::optional<CloneResult> RunClone(cuiCliProgram& program, Start start) {
+    const clsInterruptGuard guard;
     std::optional<CloneResult> outcome;
     start([&outcome](CloneResult code) { outcome = code; });
     program.Loop().RunUntil(
-        [&] { return outcome.has_value() || !program.Main().CloneMan().IsBusy(); }, kCloneLimitMs);
+        [&] {
+            if (clsInterruptGuard::Interrupted()) program.Main().CloneMan().Cancel(false);
+            return outcome.has_value() || !program.Main().CloneMan().IsBusy();
+        },
+        kCloneLimitMs);
     return outcome;
 }
 
 int StatusOf(std::optional<CloneResult> outcome) {
-    return outcome ? static_cast<int>(*outcome) : clsExitStatus::kDeclined;
+    if (!outcome) return clsExitStatus::kDeclined;
+    if (*outcome == CloneResult::kCancelled) {
+        // Without a signal it was the review that was answered no.
+        return clsInterruptGuard::Interrupted() ? kInterruptedStatus : clsExitStatus::kDeclined;
+    }
+    if (*outcome == CloneResult::kVerifyDiffers) return clsExitStatus::kVerifyDiffers;
+    return static_cast<int>(*outcome);
 }
 
 }  // namespace
@@ -121,4 +139,21 @@ int RunWrite(const clsCliCommand& command, const datParsedArguments& arguments) 
     }
     return StatusOf(RunClone(
         program, [&](indMain::CloneDone done) { program.Main().CloneWrite(std::move(done)); }));
+}
+
+int RunBackups(const clsCliCommand&, const datParsedArguments& arguments) {
+    const cmcUserBackupPlace place;
+    indBackups backups(place);
+    if (arguments.Has("prune")) {
+        for (const std::string& path : backups.Prune(datBackupPolicy{}))
+            std::printf("removed %s\n", path.c_str());
+        return clsExitStatus::kOk;
+    }
+    for (const datBackupEntry& entry : backups.List()) {
+        std::printf("%s  model %02d  %-14s %-5s  %s\n", BackupTimeText(entry.seconds).c_str(),
+                    entry.modelType, entry.identity.c_str(),
+                    entry.direction == clsBackupDirection::kRead ? "read" : "write",
+                    entry.path.c_str());
+    }
+    return clsExitStatus::kOk;
 }

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/tree_pages.h"
 #include "cli_commands.h"
 #include "exit_status.h"
 #include "overlay/gtex.h"
 #include "program_folder.h"
-#include "tree_pages.h"
 
 int RunSheets(const clsCliCommand& command, const datParsedArguments& arguments) {
     cmcGTex store;

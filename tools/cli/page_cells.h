@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "app/tree_pages.h"
 #include "cell_binding.h"
 #include "sheets/sheet_listing.h"
-#include "tree_pages.h"
 
 class cuiCliProgram;
 

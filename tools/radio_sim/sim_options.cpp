@@ -32,7 +32,8 @@ const char kSimUsage[] =
     "Faults (one per run):\n"
     "  --fault NAME           no-echo, wrong-echo, no-answer, bad-checksum, lower-case,\n"
     "                         odd-digits, beyond-image, missing-frame, wrong-count,\n"
-    "                         maker-spelling, reject-write, hang-up\n";
+    "                         maker-spelling, reject-write, hang-up, corrupt-store,\n"
+    "                         mute-after-write\n";
 
 namespace {
 
@@ -42,12 +43,20 @@ struct FaultName {
 };
 
 constexpr FaultName kFaultNames[] = {
-    {"no-echo", SimFault::kNoEcho},           {"wrong-echo", SimFault::kWrongEcho},
-    {"no-answer", SimFault::kNoAnswer},       {"bad-checksum", SimFault::kBadChecksum},
-    {"lower-case", SimFault::kLowerCase},     {"odd-digits", SimFault::kOddDigits},
-    {"beyond-image", SimFault::kBeyondImage}, {"missing-frame", SimFault::kMissingFrame},
-    {"wrong-count", SimFault::kWrongCount},   {"maker-spelling", SimFault::kMakerSpelling},
-    {"reject-write", SimFault::kRejectWrite}, {"hang-up", SimFault::kHangUp},
+    {"no-echo", SimFault::kNoEcho},
+    {"wrong-echo", SimFault::kWrongEcho},
+    {"no-answer", SimFault::kNoAnswer},
+    {"bad-checksum", SimFault::kBadChecksum},
+    {"lower-case", SimFault::kLowerCase},
+    {"odd-digits", SimFault::kOddDigits},
+    {"beyond-image", SimFault::kBeyondImage},
+    {"missing-frame", SimFault::kMissingFrame},
+    {"wrong-count", SimFault::kWrongCount},
+    {"maker-spelling", SimFault::kMakerSpelling},
+    {"reject-write", SimFault::kRejectWrite},
+    {"hang-up", SimFault::kHangUp},
+    {"corrupt-store", SimFault::kCorruptStore},
+    {"mute-after-write", SimFault::kMuteAfterWrite},
 };
 
 // A whole decimal or 0x-prefixed hexadecimal number within [low, high].

@@ -18,6 +18,8 @@ enum class SimFault {
     kMakerSpelling,  // a read's end frame misspells the maker name
     kRejectWrite,    // a write is answered E6 01
     kHangUp,         // the line disappears in the middle of a read or write
+    kCorruptStore,   // a write is accepted, but the first byte of one data frame is stored inverted
+    kMuteAfterWrite,  // after an accepted write the radio answers nothing more
 };
 
 // What the radio tells in its model reply.

@@ -21,6 +21,8 @@ constexpr char kMisspelledMaker[] = "Orva Inc,";
 constexpr int kFaultyFrame = 5;
 // A write hangs up after this many data frames.
 constexpr int kWriteHangUpFrame = 100;
+// A write with the corrupting fault stores this data frame's first byte inverted.
+constexpr int kCorruptedWriteFrame = 100;
 // A read queues frames while fewer bytes than this wait on the wire.
 constexpr size_t kReadLowWater = 256;
 constexpr int kBeyondImageAddress = 0x4728;
@@ -71,7 +73,7 @@ void SimRadio::OnFrame(const SimBytes& frame, uint32_t programBaud) {
     }
     const uint8_t command = frame[2];
     if (command != kData) m_log("heard " + Hex(frame));
-    const bool answers = m_options.fault != SimFault::kNoAnswer;
+    const bool answers = m_options.fault != SimFault::kNoAnswer && !m_muted;
     switch (command) {
         case kModelRequest:
             if (answers && IsOwnModel(frame)) AnswerModelRequest();
@@ -197,6 +199,11 @@ void SimRadio::TakeWriteData(const SimBytes& text) {
         return;
     }
     m_staged.WriteBlock(data->address, data->data.data(), static_cast<int32_t>(data->data.size()));
+    if (m_options.fault == SimFault::kCorruptStore && m_framesTaken == kCorruptedWriteFrame) {
+        const uint8_t stored = static_cast<uint8_t>(~data->data.front());
+        m_staged.SetByte(data->address, stored);
+        m_log("stored the byte at " + std::to_string(data->address) + " inverted");
+    }
 }
 
 void SimRadio::FinishWrite(const SimBytes& payload) {
@@ -212,6 +219,7 @@ void SimRadio::FinishWrite(const SimBytes& payload) {
             if (!m_memory.Save(m_options.saveWrittenPath, m_options.model, error)) m_log(error);
         }
         m_log("took " + std::to_string(m_framesTaken) + " data frames");
+        m_muted = m_options.fault == SimFault::kMuteAfterWrite;
     }
     m_operationEnded = true;
     if (m_options.fault != SimFault::kNoAnswer)

@@ -69,4 +69,5 @@ private:
     cmcEeprom m_staged;
     int m_framesTaken = 0;
     bool m_writeBroken = false;
+    bool m_muted = false;  // after a write, with the fault that silences the radio
 };

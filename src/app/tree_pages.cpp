@@ -1,4 +1,4 @@
-#include "tree_pages.h"
+#include "app/tree_pages.h"
 
 #include "overlay/cell_ids.h"
 #include "overlay/cell_obj.h"

@@ -50,8 +50,11 @@ public:
     std::map<std::string, int> reads;
 };
 
-// The rest of the program as the engine sees it: a radio image, settings in memory, a real event
-// manager whose events are recorded, and scripted answers to confirmations.
+// The rest of the program as the cell value engine sees it, for every test that needs it: a
+// zeroed radio image, settings in memory, a real event manager whose events are recorded, the
+// channel clipboard, texts and selection sheets scripted by the test, scripted answers to
+// confirmations, and the commands and windows the engine asked for recorded. Tests around an
+// overlay store take texts and selection sheets from it instead (Text and ChoiceLists).
 class FakeEngineHost : public cmcEngineHost {
 public:
     struct Command {
@@ -65,7 +68,7 @@ public:
         int32_t value;
     };
 
-    FakeEngineHost() : environ(store, lock, screen), choiceLists(choices) {
+    FakeEngineHost() : environ(settings, lock, screen), choiceLists(choices) {
         image.SetSize(kImageSize);
         events.AddListener(&FakeEngineHost::Record, this);
     }
@@ -92,7 +95,7 @@ public:
     }
     bool CanPrintCurrentSheet() override { return canPrint; }
     std::string RecentDisplayName(int32_t entry) override {
-        return environ.Recent().DisplayName(entry, "/home/skipper/radios");
+        return environ.Recent().DisplayName(entry, workingDirectory);
     }
     const uint8_t* CloneInformation() override { return cloneInformation.data(); }
     void OpenSelectionList(const clsCellCall&, const std::string& sheetKey, int32_t label,
@@ -121,7 +124,7 @@ public:
 
     cmcEeprom image;
     std::set<std::string> heldLocks;
-    MemorySettingsStore store;
+    MemorySettingsStore settings;
     FakeInstanceLock lock{heldLocks};
     FakeScreen screen;
     indEnviron environ;
@@ -135,6 +138,7 @@ public:
     int refreshes = 0;
     std::vector<Command> commands;
     bool canPrint = true;
+    std::string workingDirectory = "/home/skipper/radios";  // recent files in it show by name
     std::array<uint8_t, 48> cloneInformation{};
     std::vector<Window> windows;
     std::vector<cmcEvent> sent;
