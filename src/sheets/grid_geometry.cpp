@@ -1,6 +1,7 @@
 #include "sheets/grid_geometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "overlay/cell_obj.h"
 #include "sheets/grid.h"

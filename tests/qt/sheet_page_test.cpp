@@ -3,6 +3,7 @@
 // working image.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -38,7 +39,8 @@ int PixelsOtherThan(const QImage& image, const clsCellRect& rect, const QColor& 
     return count;
 }
 
-// The grid row of an International channel slot (the header is row 0).
+// The grid row of an International channel slot (the header is row 0); the slots run 0, 1000,
+// 2000, 1, 1001, ...
 int IntChRow(int slot) {
     return slot + 1;
 }
@@ -117,6 +119,37 @@ TEST_F(SheetPageTest, AContinuedGroupCellIsDrawnAcrossBothColumns) {
     EXPECT_EQ(image.pixelColor(first.right - 1, first.bottom - 3), background);
     EXPECT_EQ(image.pixelColor(second.right - 3, second.bottom - 3), background);
     EXPECT_GT(PixelsOtherThan(image, first, background), 0);  // the group's caption
+}
+
+TEST_F(SheetPageTest, ADuplicateIdShowsTheWarningMarkWhereTheSheetPlacesIt) {
+    cuiImageList marks(12);
+    QPixmap warning(12, 12);
+    warning.fill(QColor(255, 0, 255));
+    marks.Set(cuiImageList::kWarningImage, warning);
+    rig.images = &marks;
+    cuiSheetPage& page = rig.Open("GI_Sheet_DscIndId");
+    ASSERT_TRUE(rig.FocusGrid());
+    for (int row : {1, 2}) {
+        ASSERT_TRUE(page.Sheet().SelectCell(1, row));
+        QTest::keyClick(&page.Grid(), Qt::Key_2);
+        ASSERT_TRUE(page.Grid().IsEditorShown());
+        QTest::keyClicks(page.Grid().Editor(), "11234567");
+        QTest::keyClick(page.Grid().Editor(), Qt::Key_Return);
+    }
+    ASSERT_TRUE(page.Sheet().SelectCell(3, 4));
+    rig.DeliverEvents();
+    const clsCellPaint paint = page.Sheet().Paint(1, 2);
+    ASSERT_EQ(paint.mark, clsCellPaint::Mark::Warning);
+    const QImage image = rig.Render();
+    const clsCellRect cell = page.Grid().CellRect(1, 2);
+    EXPECT_EQ(image.pixelColor(paint.markX + 6, paint.markY + 6), QColor(255, 0, 255));
+    EXPECT_EQ(paint.markSize, 12);
+    EXPECT_EQ(paint.markY + 12, cell.bottom - 1);  // one pixel above the bottom
+    // Only the mark is drawn from the image: the cell's other side shows none of it.
+    const int markLeft = paint.markX - cell.left;
+    const int otherX = markLeft > (cell.right - cell.left) / 2 ? cell.left + 2 : cell.right - 3;
+    EXPECT_NE(image.pixelColor(otherX, paint.markY + 6), QColor(255, 0, 255));
+    EXPECT_EQ(page.Sheet().Paint(1, 3).mark, clsCellPaint::Mark::None);
 }
 
 TEST_F(SheetPageTest, TypingIntoACommentAndEnterChangesTheWorkingImage) {
@@ -318,6 +351,36 @@ TEST_F(SheetPageTest, ATinyWindowPaintsAndTakesKeysWithoutHarm) {
     QApplication::processEvents();
     rig.Render();
     EXPECT_GE(page.Grid().TopRow(), page.Grid().FixedRows());
+}
+
+TEST_F(SheetPageTest, AScreenReaderFindsATableWhoseCellsSayWhatTheyShow) {
+    cuiSheetPage& page = rig.Open("GI_Sheet_IntCh");
+    ASSERT_TRUE(rig.FocusGrid());
+    ASSERT_TRUE(page.Sheet().SelectCell(kIntChComment, IntChRow(6)));
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(&page.Grid());
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->role(), QAccessible::Table);
+    EXPECT_EQ(grid->text(QAccessible::Name), "International channels");
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), page.Grid().RowCount());
+    EXPECT_EQ(table->columnCount(), 7);
+    QAccessibleInterface* focus = grid->focusChild();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus->text(QAccessible::Name).toStdString(),
+              page.Sheet().CellText(kIntChComment, IntChRow(6)));
+    EXPECT_EQ(focus->text(QAccessible::Description), "Comment");
+    QAccessibleTableCellInterface* cell = focus->tableCellInterface();
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->rowIndex(), IntChRow(6));
+    EXPECT_EQ(cell->columnIndex(), kIntChComment);
+    ASSERT_EQ(cell->rowHeaderCells().size(), 1);
+    EXPECT_EQ(cell->rowHeaderCells()[0]->text(QAccessible::Name).toStdString(),
+              page.Sheet().CellText(0, IntChRow(6)));
+    EXPECT_TRUE(focus->state().focused);
+    EXPECT_EQ(grid->indexOfChild(focus), IntChRow(6) * 7 + kIntChComment);
+    QTest::keyClick(&page.Grid(), Qt::Key_Down);
+    EXPECT_EQ(grid->focusChild()->tableCellInterface()->rowIndex(), IntChRow(7));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "sheets/qt/qt_grid.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include "platform/qt/qt_timer_service.h"
 #include "platform/timer_service.h"
 #include "sheets/grid_geometry.h"
+#include "sheets/qt/grid_accessible.h"
 #include "sheets/qt/grid_editor.h"
 #include "sheets/qt/qt_cell_style.h"
 #include "sheets/sheet_keys.h"
@@ -89,6 +91,7 @@ cuiQtGrid::cuiQtGrid(QWidget* parent, cmcTimerService* timers)
         m_timers = &qtTimers;
     }
     m_scrollTimer = m_timers->CreateTimer([this] { TimedScrollStep(); });
+    InstallGridAccessibility();
 }
 
 cuiQtGrid::~cuiQtGrid() = default;
@@ -127,8 +130,18 @@ void cuiQtGrid::SetBackground(uint32_t colour) {
 void cuiQtGrid::MoveCurrent(int32_t column, int32_t row, bool show) {
     const int32_t oldLeft = LeftCol();
     const int32_t oldTop = TopRow();
+    const bool moved = column != Col() || row != Row();
     m_layout.MoveCurrent(column, row, show);
     TopLeftMoved(oldLeft, oldTop);
+    if (moved) AnnounceCurrentCell();
+}
+
+void cuiQtGrid::AnnounceCurrentCell() {
+    // A screen reader speaks the cell the user moved to.
+    if (!QAccessible::isActive() || !HasFocus()) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(Row() * ColCount() + Col());
+    QAccessible::updateAccessibility(&event);
 }
 
 void cuiQtGrid::SetTopLeft(int32_t column, int32_t row) {

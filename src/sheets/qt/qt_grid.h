@@ -35,6 +35,8 @@ struct clsGridHandlers {
     std::function<void(int32_t x, int32_t y)> doubleClick;
     // The right button went down at a point of the screen (after mouseDown).
     std::function<void(const QPoint& global)> contextMenu;
+    // What a cell shows, for screen readers.
+    std::function<std::string(int32_t column, int32_t row)> cellText;
     // The in-place editor's keys that end or move an edit, and leaving it.
     std::function<void(int32_t key)> editorKey;
     std::function<void()> editorLeft;
@@ -53,6 +55,7 @@ public:
     ~cuiQtGrid() override;
 
     clsGridHandlers& Handlers() { return m_handlers; }
+    const clsGridHandlers& Handlers() const { return m_handlers; }
     const cuiLayoutGrid& Layout() const { return m_layout; }
 
     void SetSize(int32_t columns, int32_t rows) override;
@@ -127,6 +130,7 @@ private:
     void SyncScrollBars();
     void ClientSizeChanged();
     void TopLeftMoved(int32_t oldLeft, int32_t oldTop);
+    void AnnounceCurrentCell();
     void BaseMove(int32_t dCol, int32_t dRow);
     bool AllowsSelect(int32_t column, int32_t row);
     void UpdateSizingCursor(int32_t x, int32_t y);

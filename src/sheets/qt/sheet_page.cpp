@@ -71,6 +71,7 @@ cuiSheetPage::cuiSheetPage(QWidget* parent, const datSheetOpening& opening,
         m_title = new cuiTitlePanel(this, m_sheet->Title(), m_sheet->TitleFont(),
                                     m_sheet->TitleColour(), SystemColoursOf(palette()));
         layout->insertWidget(0, m_title);
+        m_grid->setAccessibleName(m_title->Text());
     }
 }
 
@@ -106,6 +107,7 @@ void cuiSheetPage::ConnectGrid() {
     on.contextMenu = [this, sheet](const QPoint& global) {
         if (!sheet->PopupMenuKey().empty() && m_showPopupMenu) m_showPopupMenu(global);
     };
+    on.cellText = [sheet](int32_t column, int32_t row) { return sheet->CellText(column, row); };
     on.editorKey = [sheet](int32_t key) { sheet->EditorKeyDown(key); };
     on.editorLeft = [sheet] { sheet->CommitEditor(); };
 }

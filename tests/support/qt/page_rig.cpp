@@ -53,8 +53,8 @@ cuiSheetPage& PageRig::Open(const std::string& name, int width, int height,
     services.environ = &rig.Environ();
     services.timers = &scheduler;
     services.popupMenus = &popups;
-    datSheetPageSetup setup{rig.GTex(), services, RadioSheetState(rig.Main()),
-                            nullptr,    nullptr,  false};
+    datSheetPageSetup setup{rig.GTex(), services, RadioSheetState(rig.Main()), images, nullptr,
+                            false};
     setup.showPopupMenu = [this](const QPoint& at) { popupsShown.push_back(at); };
     datSheetOpening opening;
     opening.name = name;

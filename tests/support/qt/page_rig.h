@@ -51,6 +51,7 @@ public:
     FakeSerialBackend serial{scheduler};
     ControllerRig rig{serial, scheduler, scheduler};
     RecordingPopupMenus popups;
+    const cuiImageList* images = nullptr;  // the pages' images; none: the style's
     std::vector<QPoint> popupsShown;
     QWidget window;
 
