@@ -187,6 +187,35 @@ TEST_F(SheetPageTest, EscapeDropsAnEditAndCharactersOutsideLatin1AreRefused) {
     EXPECT_EQ(page.Sheet().CellText(kIntChComment, IntChRow(3)), was);
 }
 
+TEST_F(SheetPageTest, UpInTheEditorCommitsAndMovesAndADoubleClickEditsTheCurrentCell) {
+    cuiSheetPage& page = rig.Open("GI_Sheet_Waypoint");
+    ASSERT_TRUE(rig.FocusGrid());
+    ASSERT_TRUE(page.Sheet().SelectCell(1, 4));
+    QTest::keyClick(&page.Grid(), Qt::Key_B);
+    QTest::keyClicks(page.Grid().Editor(), "UOY");
+    QTest::keyClick(page.Grid().Editor(), Qt::Key_Up);
+    EXPECT_FALSE(page.Grid().IsEditorShown());
+    EXPECT_EQ(page.Sheet().CellText(1, 4), "BUOY");
+    EXPECT_EQ(page.Grid().Row(), 3);
+
+    const QPoint at = Centre(page.Grid().CellRect(1, 4));
+    QTest::mouseClick(page.Grid().viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(page.Grid().Row(), 4);
+    QTest::mouseDClick(page.Grid().viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_TRUE(page.Grid().IsEditorShown());
+    EXPECT_EQ(page.Grid().Editor()->toPlainText(), "BUOY");
+    // Leaving the editor for another control commits it.
+    auto* elsewhere = new QLineEdit(&rig.window);
+    elsewhere->show();
+    page.Grid().Editor()->insertPlainText("S");
+    elsewhere->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(page.Grid().IsEditorShown());
+    EXPECT_NE(page.Sheet().CellText(1, 4), "BUOY");
+    // The grid lost the focus: its popup menu is gone.
+    EXPECT_GT(rig.popups.removed, 0);
+}
+
 TEST_F(SheetPageTest, TheEditorTakesAtMost1024Characters) {
     cuiSheetPage& page = rig.Open("GI_Sheet_IntCh");
     ASSERT_TRUE(page.Sheet().SelectCell(kIntChComment, IntChRow(3)));

@@ -467,6 +467,9 @@ void cuiQtGrid::ShowEditor(const clsCellRect& rectangle, uint8_t verticalAlignme
         };
         m_editor->onLeave = [this] {
             if (m_editorShown && m_handlers.editorLeft) m_handlers.editorLeft();
+            // The focus went from the editor to another control: the grid has lost it too.
+            if (QApplication::focusWidget() != this && m_handlers.focusLeave)
+                m_handlers.focusLeave();
         };
     }
     m_editor->setFont(font());

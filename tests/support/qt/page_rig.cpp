@@ -50,7 +50,8 @@ cuiSheetPage& PageRig::Open(const std::string& name, int width, int height,
     window.show();
     clsSheetServices services;
     services.events = &rig.Events();
-    services.environ = &rig.Environ();
+    services.settings = &rig.Environ().Settings();
+    services.columnWidths = &rig.Environ();
     services.timers = &scheduler;
     services.popupMenus = &popups;
     datSheetPageSetup setup{rig.GTex(), services, RadioSheetState(rig.Main()), images, nullptr,
