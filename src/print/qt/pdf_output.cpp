@@ -9,6 +9,16 @@
 #include "platform/qt/qt_text.h"
 #include "print/qt/sheet_printer.h"
 
+void SetUpPdfPrinter(QPrinter& printer, const std::string& path) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(FromCorePath(path));
+    printer.setResolution(kPdfDpi);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setFullPage(true);
+    printer.setCreator(QStringLiteral("ktv818x"));
+}
+
 PdfResult WriteSheetsPdf(const std::string& path, const std::vector<std::string>& sheets,
                          cmcGTex& store, const clsRadioSheetState& state, int32_t fontPoints,
                          int32_t* pages) {
@@ -19,13 +29,7 @@ PdfResult WriteSheetsPdf(const std::string& path, const std::vector<std::string>
     bool written = false;
     {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(FromCorePath(partial.string()));
-        printer.setResolution(kPdfDpi);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        printer.setFullPage(true);  // the overlay's margins are the only ones
-        printer.setCreator(QStringLiteral("ktv818x"));
+        SetUpPdfPrinter(printer, partial.string());
         cuiSheetPrinter sheetPrinter(printer, store, state, clsSheetServices(), fontPoints,
                                      kPdfScreenPpi);
         const bool cancelled = false;
@@ -36,14 +40,10 @@ PdfResult WriteSheetsPdf(const std::string& path, const std::vector<std::string>
     }
     if (pages) *pages = printed;
     std::error_code error;
-    if (printed == 0) {
+    if (written && printed > 0) std::filesystem::rename(partial, target, error);
+    if (!written || printed == 0 || error) {
         std::filesystem::remove(partial, error);
-        return PdfResult::NoPages;
-    }
-    if (written) std::filesystem::rename(partial, target, error);
-    if (!written || error) {
-        std::filesystem::remove(partial, error);
-        return PdfResult::WriteFailed;
+        return written && printed == 0 ? PdfResult::NoPages : PdfResult::WriteFailed;
     }
     return PdfResult::Written;
 }

@@ -13,6 +13,12 @@ constexpr int32_t kPdfDpi = 600;
 // The screen resolution the sheets' rules and insets are scaled from in a PDF.
 constexpr int32_t kPdfScreenPpi = 96;
 
+class QPrinter;
+
+// Sets a printer up for PDF output to path: A4 portrait at kPdfDpi, the whole sheet of paper
+// drawable (the overlay's margins are the only ones).
+void SetUpPdfPrinter(QPrinter& printer, const std::string& path);
+
 enum class PdfResult { Written, NoPages, WriteFailed };
 
 // Prints the sheets, in order, into a PDF at path, through the same pages a printer gets. The
