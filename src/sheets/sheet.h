@@ -129,6 +129,8 @@ public:
     void CommitEditor();
     // Makes (col, row) current as a click would; false when it may not become current.
     bool SelectCell(int32_t col, int32_t row, uint8_t modifiers = 0);
+    // Makes the first selectable cell of that binding current, when the sheet has one.
+    void SelectBinding(int32_t category, int32_t label, int32_t index);
     // Fits a column to the widest caption of its fixed rows and display text of its data rows.
     void FitColumn(int32_t col);
     // The stored column widths of this sheet: load, save, delete.
@@ -211,7 +213,6 @@ private:
     // sheet_request.cpp
     void FillCapsule(cmcCellCapsule& capsule, int32_t col, int32_t row, const clsCellRect& rect);
     void CommitSelectionList(cmcCellCapsule& capsule);
-    void SelectBinding(int32_t category, int32_t label, int32_t index);
     void SelectRange(int32_t label, int32_t low, int32_t high);
     void ScheduleRepeat(int32_t code);
     void RunRepeat();
