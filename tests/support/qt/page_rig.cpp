@@ -50,11 +50,12 @@ cuiSheetPage& PageRig::Open(const std::string& name, int width, int height,
     window.show();
     clsSheetServices services;
     services.events = &rig.Events();
-    services.environ = &rig.Environ();
+    services.settings = &rig.Environ().Settings();
+    services.columnWidths = &rig.Environ();
     services.timers = &scheduler;
     services.popupMenus = &popups;
-    datSheetPageSetup setup{rig.GTex(), services, RadioSheetState(rig.Main()), images, nullptr,
-                            false};
+    datSheetPageSetup setup{rig.GTex(), services, RadioSheetState(rig.Main()),
+                            images,     nullptr,  false};
     setup.showPopupMenu = [this](const QPoint& at) { popupsShown.push_back(at); };
     datSheetOpening opening;
     opening.name = name;
