@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QStyle>
 
+#include "dialogs/qt/work_area.h"
 #include "sheets/qt/cell_painter.h"
 #include "sheets/qt/qt_cell_style.h"
 #include "sheets/qt/qt_grid.h"
@@ -32,6 +33,10 @@ cuiDialogSheetGrid::~cuiDialogSheetGrid() {
 }
 
 void cuiDialogSheetGrid::Build() {
+    // The sheet clamps its columns to the grid's width when it is built, and a dialog shows its
+    // whole sheet: let the grid be as large as the work area until the dialog sizes it.
+    const cmcRect area = WorkAreaAt(m_grid->mapToGlobal(QPoint(0, 0)));
+    m_grid->resize(area.right - area.left, area.bottom - area.top);
     m_sheet->Build();
     const cmcCellObj& basic = m_sheet->BasicCell();
     if (basic.GetFont()) m_grid->setFont(QtCellFont(*basic.GetFont()));
