@@ -1,7 +1,7 @@
 // The command-line program as a script runs it, one process per run: check over 1000 copies of a
 // full clone file, and export of every page of one file. A run of check over one file is the
 // baseline of starting the program (overlay, template, controller), so that the per-file figure
-// of check and the cost of export can be told apart from it.
+// of check and the cost of export can be told apart from it. Print draws every page into a PDF.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -70,5 +70,15 @@ void BM_ExportAllSheets(benchmark::State& state) {
             state.SkipWithError("export failed");
 }
 BENCHMARK(BM_ExportAllSheets)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every page of the tree drawn into one PDF, as a dealer prints a radio's whole setup.
+void BM_PrintAllPagesToPdf(benchmark::State& state) {
+    const std::string pdf = (TheCopies().Folder() / "all.pdf").string();
+    const std::vector<std::string> arguments{"print", TheCopies().Paths().front(), "--pdf", pdf};
+    for (auto _ : state)
+        if (RunCli(arguments, TheCopies().Folder()).status != 0)
+            state.SkipWithError("print failed");
+}
+BENCHMARK(BM_PrintAllPagesToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -62,6 +62,12 @@ constexpr std::array kExportOptions{
     clsOptionSpec{"maker", 0, false},
 };
 
+constexpr std::array kPrintOptions{
+    clsOptionSpec{"pdf", 0, true},
+    clsOptionSpec{"sheet", 's', true},
+    clsOptionSpec{"maker", 0, false},
+};
+
 constexpr std::array kSheetsOptions{
     clsOptionSpec{"maker", 0, false},
 };
@@ -159,6 +165,21 @@ constexpr clsCliCommand kCommands[] = {
      "\n"
      "Exit status: 0, or the file error code (1-9) when FILE cannot be opened.\n",
      kExportOptions, 1, 1, RunExport},
+#ifdef KTV_CLI_PRINT
+    {"print", "FILE --pdf OUT", "print the pages of a clone file into a PDF",
+     "\n"
+     "Draws every page of the tree (or one) as the GUI prints it, page frame and all, into\n"
+     "a PDF on A4 paper at the default print font size, without a window or a printer.\n"
+     "\n"
+     "Options:\n"
+     "      --pdf=OUT        the PDF to write (replaced only once it is complete)\n"
+     "  -s, --sheet=KEY      only this page (a key of 'sheets', with or without GI_Sheet_)\n"
+     "      --maker          include the maker-only pages\n"
+     "\n"
+     "Exit status: 0, the file error code (1-9) when FILE cannot be opened, 22 when no\n"
+     "chosen page can be printed, 73 when OUT cannot be written.\n",
+     kPrintOptions, 1, 1, RunPrint},
+#endif
     {"get",
      "FILE BINDING...",
      "print the display texts of cells",

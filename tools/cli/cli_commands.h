@@ -42,4 +42,5 @@ int RunImport(const clsCliCommand& command, const datParsedArguments& arguments)
 int RunDiff(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunGet(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunSet(const clsCliCommand& command, const datParsedArguments& arguments);
+int RunPrint(const clsCliCommand& command, const datParsedArguments& arguments);
 int RunSheets(const clsCliCommand& command, const datParsedArguments& arguments);

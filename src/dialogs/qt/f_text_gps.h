@@ -34,12 +34,12 @@ struct clsEntryDialogServices {
 //     void MainWindow::OpenEntryDialog(const clsCellCall& call, const std::string& text,
 //                                      int32_t mode) {
 //         if (call.capsule == nullptr) return;
-//         cuiFTextGps::Open(*call.capsule, text, mode, GridWidgetOf(*call.capsule),
+//         cuiFTextGps::Open(*call.capsule, text, mode, CellHostOf(*call.capsule),
 //                           {MainGTex(), &EngineHost().Events()});
 //     }
 //
-// where the host is the widget whose coordinates the capsule's cell rectangle is given in (the
-// grid's viewport). The dialog deletes itself when it closes.
+// (CellHostOf, dialogs/qt/cell_host.h: the asking grid's viewport, whose coordinates the cell
+// rectangle is given in). The dialog deletes itself when it closes.
 class cuiFTextGps : public QDialog {
     Q_OBJECT
 
