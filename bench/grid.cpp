@@ -45,7 +45,7 @@ clsSheetServices Services(Program& program) {
     clsSheetServices services;
     services.events = &program.host.Events();
     services.settings = &program.host.Settings();
-    services.columnWidths = &program.host.Environ();
+    services.columnWidths = &program.host.environ;
     return services;
 }
 

@@ -1,7 +1,9 @@
 #include "app/program.h"
 
 indProgram::indProgram(const datPlatformServices& services)
-    : m_timers(services.timers), m_environ(services.store, services.lock, services.screen), m_events(services.timers) {
+    : m_timers(services.timers),
+      m_environ(services.store, services.lock, services.screen),
+      m_events(services.timers) {
     // Cell models are read from the main store wherever a cell is parsed.
     SetMainGTex(&m_gtex);
     m_main = std::make_unique<indMain>(

@@ -149,8 +149,14 @@ void cuiQtHost::EnableMainWindow(bool enabled) {
     if (enabled) m_window->activateWindow();
 }
 
-void cuiQtHost::ShowProgress() { m_progress.Show(m_window, m_progressCaption); }
+void cuiQtHost::ShowProgress() {
+    m_progress.Show(m_window, m_progressCaption);
+}
 
-void cuiQtHost::PaintProgress(int32_t filledSegments) { m_progress.Paint(filledSegments); }
+void cuiQtHost::PaintProgress(int32_t filledSegments) {
+    m_progress.Paint(filledSegments);
+}
 
-void cuiQtHost::CloseProgress() { m_progress.Close(); }
+void cuiQtHost::CloseProgress() {
+    m_progress.Close();
+}

@@ -24,14 +24,16 @@
 #include "app/qt/tool_bar_surface.h"
 #include "app/radio_controller.h"
 #include "clone/qt/port_dialog.h"
+#include "dialogs/qt/cell_host.h"
+#include "dialogs/qt/f_lector.h"
 #include "dialogs/qt/f_text_gps.h"
+#include "dialogs/qt/sheet_dialog.h"
 #include "help/qt/help_windows.h"
+#include "model/cell_call.h"
 #include "overlay/cell_obj.h"
 #include "overlay/gtex.h"
 #include "platform/path_parts.h"
 #include "platform/qt/qt_text.h"
-#include "model/cell_call.h"
-#include "sheets/qt/qt_grid.h"
 #include "sheets/qt/sheet_page.h"
 #include "sheets/radio_sheet.h"
 #include "sheets/sheet_services.h"
@@ -171,8 +173,12 @@ std::unique_ptr<cuiSheetView> cuiQtMainWindow::CreateSheet(const datSheetOpening
     services.columnWidths = &m_program.Environ();
     services.timers = &m_program.Timers();
     services.popupMenus = m_pagePopup.get();
-    datSheetPageSetup setup{m_store, services, RadioSheetState(m_main), nullptr,
-                            [this](const QPoint& at) { m_pagePopup->Popup(at); }, false};
+    datSheetPageSetup setup{m_store,
+                            services,
+                            RadioSheetState(m_main),
+                            nullptr,
+                            [this](const QPoint& at) { m_pagePopup->Popup(at); },
+                            false};
     std::unique_ptr<cuiSheetView> page = CreateSheetPage(m_sheetPanel, opening, setup);
     m_sheetPanel->layout()->addWidget(static_cast<cuiSheetPage*>(page.get()));
     return page;
@@ -215,17 +221,22 @@ void cuiQtMainWindow::ShowAbout() {
     box->show();
 }
 
-// The selection lists, the entry dialog, the sheet dialogs and the cell painting belong to the
-// grid's pages; the placeholder page opens none of them.
-void cuiQtMainWindow::ShowSheetDialog(const std::string&, const std::string&) {}
+void cuiQtMainWindow::ShowSheetDialog(const std::string& sheetKey, const std::string& caption) {
+    cuiSheetDialog::Open(this, caption, sheetKey, RadioSheetState(m_main),
+                         {&m_store, &m_program.Events(), &m_program.Timers()});
+}
 
-void cuiQtMainWindow::OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) {}
+void cuiQtMainWindow::OpenSelectionList(const clsCellCall& call, const std::string& sheetKey,
+                                        int32_t label, int32_t value) {
+    if (call.capsule == nullptr) return;
+    cuiFlector::Open(*call.capsule, CellHostOf(*call.capsule), sheetKey, label, value,
+                     {&m_store, &m_program.Events(), &m_program.Timers()});
+}
 
 void cuiQtMainWindow::OpenEntryDialog(const clsCellCall& call, const std::string& text,
                                       int32_t mode) {
-    cuiSheetPage* page = CurrentPage();
-    if (call.capsule == nullptr || page == nullptr) return;
-    cuiFTextGps::Open(*call.capsule, text, mode, page->Grid().viewport(),
+    if (call.capsule == nullptr) return;
+    cuiFTextGps::Open(*call.capsule, text, mode, CellHostOf(*call.capsule),
                       {&m_store, &m_program.Events()});
 }
 

@@ -75,8 +75,7 @@ void cuiDialogSheetGrid::Connect() {
 
 void cuiDialogSheetGrid::DrawCell(QPainter& painter, int32_t column, int32_t row,
                                   const clsCellRect& rect) {
-    cuiCanvas canvas;
-    const clsCellPaint paint = m_sheet->Paint(column, row, &canvas);
+    const clsCellPaint paint = m_sheet->Paint(column, row);
     DrawCellPaint(painter, paint, rect, &m_images, false);
     if (paint.repaintRight && !m_grid->IsBeingPainted(column + 1, row))
         m_grid->InvalidateCell(column + 1, row);

@@ -52,8 +52,7 @@ void DrawPageCells(QPainter& painter, cuiPrintSheet& sheet, const clsPageBlock& 
     painter.translate(left, top);
     sheet.ShowBlock(block);
     for (const clsPlacedCell& placed : PlacePageCells(sheet.Sizes(), block, 0, 0)) {
-        cuiCanvas canvas;
-        const clsCellPaint paint = sheet.Sheet().Paint(placed.col, placed.row, &canvas);
+        const clsCellPaint paint = sheet.Sheet().Paint(placed.col, placed.row);
         DrawCellPaint(painter, paint, placed.rect, nullptr, true);
     }
     painter.restore();
