@@ -1,11 +1,13 @@
 #include "clone/port_enumeration.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
+#include <string_view>
 
 #include "platform/port_names.h"
+#include "platform/serial_line.h"
 #include "platform/string_format.h"
+#include "platform/whole_number.h"
 
 namespace {
 
@@ -42,8 +44,22 @@ void ListNumbers(const cmcPortInfoSource& source, std::vector<std::string>& list
 }  // namespace
 
 int32_t ParsePortNumber(const std::string& text) {
-    const char* start = text.compare(0, 3, "COM") == 0 ? text.c_str() + 3 : text.c_str();
-    return static_cast<int32_t>(std::atol(start));
+    std::string_view rest = text;
+    if (rest.substr(0, 3) == "COM") rest.remove_prefix(3);
+    const size_t first = rest.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return 0;
+    rest.remove_prefix(first);
+    // Only the digits count; a number too large for any port is none, never a wrapped one.
+    const size_t digits = std::min(rest.find_first_not_of("0123456789"), rest.size());
+    return ParseWholeNumber<int32_t>(rest.substr(0, digits)).value_or(0);
+}
+
+std::optional<int32_t> ParsePortOperand(const std::string& text) {
+    std::string_view number = text;
+    if (number.substr(0, 3) == "COM") number.remove_prefix(3);
+    const std::optional<int32_t> port = ParseWholeNumber<int32_t>(number);
+    if (!port || *port < kFirstPort || *port > kLastPort) return std::nullopt;
+    return port;
 }
 
 int32_t PortNumberOf(const datPortInfo& port) {
@@ -64,7 +80,7 @@ void ListPortDescriptions(const cmcPortInfoSource& source, const std::vector<std
                           std::vector<std::string>& list) {
     std::set<int32_t> wanted;
     for (const std::string& number : numbers)
-        wanted.insert(static_cast<int32_t>(std::atol(number.c_str())));
+        wanted.insert(ParsePortNumber(number));
     std::vector<NamedPort> ports = AllPorts(source);
     std::stable_sort(ports.begin(), ports.end(),
                      [](const NamedPort& a, const NamedPort& b) { return a.number < b.number; });

@@ -21,12 +21,39 @@ using Texts = std::vector<std::string>;
 
 TEST(PortEnumeration, ParsePortNumberTakesTheNumberAfterCOMOrTheLeadingNumber) {
     const std::pair<const char*, int32_t> cases[] = {
-        {"3", 3},     {"COM3", 3}, {"3: USB Serial Port (COM3)", 3},
-        {" 12 ", 12}, {"COM", 0},  {"ttyUSB0", 0},
-        {"", 0},      {"com4", 0},
+        {"3", 3},
+        {"COM3", 3},
+        {"3: USB Serial Port (COM3)", 3},
+        {" 12 ", 12},
+        {"COM", 0},
+        {"ttyUSB0", 0},
+        {"", 0},
+        {"com4", 0},
+        {"4294967305", 0},
+        {"COM99999999999", 0},
     };
     for (const auto& [text, number] : cases)
         EXPECT_EQ(ParsePortNumber(text), number) << text;
+}
+
+TEST(PortEnumeration, PortOperandIsAWholeNumberOfAPort) {
+    const std::pair<const char*, std::optional<int32_t>> cases[] = {
+        {"9", 9},
+        {"COM9", 9},
+        {"256", 256},
+        {"1", 1},
+        {"0", std::nullopt},
+        {"257", std::nullopt},
+        {"4294967305", std::nullopt},
+        {"9abc", std::nullopt},
+        {" 9", std::nullopt},
+        {"1e3", std::nullopt},
+        {"", std::nullopt},
+        {"COM", std::nullopt},
+        {"-3", std::nullopt},
+    };
+    for (const auto& [text, port] : cases)
+        EXPECT_EQ(ParsePortOperand(text), port) << "'" << text << "'";
 }
 
 TEST(PortEnumeration, WindowsNamesSortByNumber) {
