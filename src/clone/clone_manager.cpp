@@ -101,8 +101,12 @@ void indCloneMan::OnDriverDone(dst_CDrv_Result& result) {
 }
 
 void indCloneMan::ReportCloneError(const dst_CDrv_Result& result) {
-    const std::string text =
-        ComposeCloneError(m_gtex, result.code, m_environ.Settings().comPort, result.portProblem);
+    // Once data frames went out, a failed write leaves the radio's memory part old, part new.
+    const bool partlyWritten = result.code != CloneResult::kOk &&
+                               result.operation == CloneOperation::kWrite &&
+                               m_driver.DataByteCount() > 0;
+    const std::string text = ComposeCloneError(m_gtex, result.code, m_environ.Settings().comPort,
+                                               result.portProblem, partlyWritten);
     if (text.empty()) return;
     m_host.ShowMessage(m_gtex.GetFirstLine(kAppTitleKey), text, cmcMessageIcon::Error,
                        cmcMessageButtons::Ok);

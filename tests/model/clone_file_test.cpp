@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -207,16 +208,18 @@ TEST(CloneFile, AFailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
     std::vector<CloneFileResult> reported;
     saver.file.SetReporter([&](CloneFileResult result) { reported.push_back(result); });
 
-    // A folder in the way of the target: the new file cannot replace it.
+    // A folder in the way of the target: it is never replaced.
     std::filesystem::create_directory(folder / "taken.ktv");
     WriteText(folder / "taken.ktv" / "inside", "old");
     EXPECT_EQ(saver.file.Save((folder / "taken.ktv").string(), kCloneFileRanges),
-              CloneFileResult::kFileAccess);
+              CloneFileResult::kFileOpen);
+    EXPECT_EQ(saver.file.LastFault().kind, datFileFault::Kind::kNotRegular);
     EXPECT_EQ(ReadText(folder / "taken.ktv" / "inside"), "old");
 
     EXPECT_EQ(saver.file.Save((folder / "missing" / "x.ktv").string(), kCloneFileRanges),
               CloneFileResult::kFileOpen);
-    EXPECT_EQ(reported, (std::vector<CloneFileResult>{CloneFileResult::kFileAccess,
+    EXPECT_EQ(saver.file.LastFault().error, ENOENT);
+    EXPECT_EQ(reported, (std::vector<CloneFileResult>{CloneFileResult::kFileOpen,
                                                       CloneFileResult::kFileOpen}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
         << "only the folder that was in the way remains";
