@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/cell_engine.h"
 #include "model/cell_request.h"
 #include "model/channel_clipboard.h"
@@ -52,7 +52,7 @@ public:
         }
     }
     cmcEeprom& WorkingImage() override { return image; }
-    indEnviron& Environ() override { return environ; }
+    datSettings& Settings() override { return environ.Settings(); }
     cmcEvMan& Events() override { return events; }
     cmcClipCh& Clipboard() override { return clipboard; }
     cmcChoiceLists& ChoiceLists() override { return lists; }
@@ -61,11 +61,12 @@ public:
     void RefreshAfterEdit() override {}
     void RunCommand(clsHostCommand, int32_t, const std::string&) override {}
     bool CanPrintCurrentSheet() override { return true; }
-    std::string WorkingDirectory() override { return "/"; }
+    std::string RecentDisplayName(int32_t entry) override {
+        return environ.Recent().DisplayName(entry, "/");
+    }
     const uint8_t* CloneInformation() override { return info; }
     void OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) override {}
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}
-    void PaintCell(const clsCellCall&) override {}
 
     cmcEeprom image;
     cmcEmptySettingsStore store;
@@ -100,10 +101,9 @@ size_t PaintSheet(BenchHost& host, int32_t category, const std::vector<int32_t>&
 }
 
 // The same through EvaluateCell, as a sheet paints: one parsed cell per column, a request record
-// per cell with a canvas.
+// per cell, each a paint request.
 size_t PaintSheetThroughRequests(int32_t category, const std::vector<int32_t>& labels,
                                  int32_t rows) {
-    static int canvasStandIn = 0;
     std::vector<cmcCellObj> columns(labels.size());
     for (size_t c = 0; c < labels.size(); ++c) {
         clsSheetVariables variables{};
@@ -119,7 +119,7 @@ size_t PaintSheetThroughRequests(int32_t category, const std::vector<int32_t>& l
             cell.SetIndex(row);
             cmcCellCapsule capsule;
             capsule.cell = &cell;
-            capsule.canvas = reinterpret_cast<cuiCanvas*>(&canvasStandIn);
+            capsule.painting = true;
             EvaluateCell(context, capsule, true);
             bytes += capsule.displayText.size();
         }

@@ -5,7 +5,7 @@
 // under 50 ms.
 #include <benchmark/benchmark.h>
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "sheets/estimated_text_measure.h"
 #include "sheets/layout_grid.h"
 #include "sheets/radio_sheet.h"
@@ -34,7 +34,8 @@ Program& TheProgram() {
 clsSheetServices Services(Program& program) {
     clsSheetServices services;
     services.events = &program.host.Events();
-    services.environ = &program.host.Environ();
+    services.settings = &program.host.Settings();
+    services.columnWidths = &program.host.Environ();
     return services;
 }
 

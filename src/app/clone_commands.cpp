@@ -5,10 +5,10 @@
 
 #include <cstring>
 
-#include "app/event_manager.h"
 #include "app/image_identity.h"
 #include "app/radio_controller.h"
 #include "app/warning_check.h"
+#include "base/event_manager.h"
 #include "clone/clone_ranges.h"
 #include "model/model_class.h"
 #include "overlay/gtex.h"

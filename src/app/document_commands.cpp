@@ -5,10 +5,10 @@
 #include <algorithm>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
 #include "app/file_fault_text.h"
 #include "app/image_identity.h"
 #include "app/main_controller.h"
+#include "base/event_manager.h"
 #include "model/address_range.h"
 #include "model/clone_file.h"
 #include "overlay/gtex.h"

@@ -190,3 +190,17 @@ void indEnviron::DeleteRegistryKey(const std::string& keyPath, const std::string
     if (m_store.HasKey(keyPath))
         m_store.DeleteKey(StringPrintf("%s\\%s", keyPath.c_str(), subKey.c_str()));
 }
+
+int32_t indEnviron::ReadColumnWidth(const std::string& sheetName, int32_t column) const {
+    return ReadRegistryInt(ColumnWidthKey(sheetName), std::to_string(column));
+}
+
+void indEnviron::WriteColumnWidth(const std::string& sheetName, int32_t column, int32_t width) {
+    WriteRegistryInt(ColumnWidthKey(sheetName), width, std::to_string(column));
+}
+
+void indEnviron::DeleteColumnWidths(const std::string& sheetName) {
+    const std::string key = ColumnWidthKey(sheetName);
+    const size_t last = key.rfind('\\');
+    DeleteRegistryKey(key.substr(0, last), key.substr(last + 1));
+}

@@ -4,35 +4,18 @@
 #include <string>
 
 #include "app/recent.h"
+#include "base/settings.h"
+#include "sheets/column_width_store.h"
 
 class cmcInstanceLock;
 class cmcScreen;
 class cmcSettingsStore;
 
-// The per-user settings in memory. The member defaults are the program's defaults; the window
-// rectangle's come from the screen size (indEnviron::SetDefaults).
-struct datSettings {
-    int32_t stamp = 0;
-    int32_t fontSizePercentage = 100;  // sheet font size, 25 ... 1000
-    int32_t toolbarVisible = 1;        // 0 or 1
-    int32_t fontSizePrinter = 10;      // 8 ... 12
-    int32_t comPort = 1;               // 1 ... 256
-    int32_t comSpeedHigh = 0;          // 0 or 1: clone at the high speed
-    std::string currentDirectory;      // empty: the documents folder
-    int32_t left = 0;                  // normal rectangle of the main window
-    int32_t top = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-    int32_t splitterV = 200;  // width of the tree panel in pixels
-    int32_t modelType = 0;    // taken as read; start-up replaces a value outside 0 ... 15
-    int32_t chListType = 0;   // 0: channel sheets list every channel, 1: only the usable ones
-};
-
 // The environment settings: the single-instance lock and the per-user settings with the recent-file
 // list. The settings are read from the store once, when the first instance starts, and written back
 // once, when it ends; in between every part of the program reads and changes them in memory. A
 // second instance reads nothing and writes nothing.
-class indEnviron {
+class indEnviron : public cuiColumnWidthStore {
 public:
     static constexpr int32_t kStamp = 753951;  // any other stamp read makes every setting default
     static constexpr const char* kMutexName = "Orva KT-V818X APP Exclusive Mutex";
@@ -44,7 +27,7 @@ public:
                const std::string& mutexName = kMutexName,
                const std::string& registryRoot = kRegistryRoot);
     // In the first instance saves the settings, then gives the lock back.
-    ~indEnviron();
+    ~indEnviron() override;
     indEnviron(const indEnviron&) = delete;
     indEnviron& operator=(const indEnviron&) = delete;
 
@@ -68,6 +51,9 @@ public:
     int32_t ReadRegistryInt(const std::string& keyPath, const std::string& name) const;  // -1: none
     void WriteRegistryInt(const std::string& keyPath, int32_t value, const std::string& name);
     void DeleteRegistryKey(const std::string& keyPath, const std::string& subKey);
+    int32_t ReadColumnWidth(const std::string& sheetName, int32_t column) const override;
+    void WriteColumnWidth(const std::string& sheetName, int32_t column, int32_t width) override;
+    void DeleteColumnWidths(const std::string& sheetName) override;
 
 private:
     bool LoadAll();

@@ -39,8 +39,6 @@ public:
                                    int32_t label, int32_t value) = 0;
     virtual void OpenEntryDialog(const clsCellCall& call, const std::string& text,
                                  int32_t mode) = 0;
-    // While a cell is painted: puts the call's font colour and decoration on its canvas.
-    virtual void PaintCell(const clsCellCall& call) = 0;
     // Printing, help, the toolbar's visibility, the port dialog and closing the window.
     virtual void RunWindowCommand(clsHostCommand command, int32_t argument,
                                   const std::string& text) = 0;

@@ -1,8 +1,8 @@
 #include "app/main_controller.h"
 
 #include "app/environ.h"
-#include "app/event_manager.h"
 #include "app/image_identity.h"
+#include "base/event_manager.h"
 #include "model/address_range.h"
 #include "model/cell_request.h"
 #include "model/clone_file.h"
@@ -29,7 +29,8 @@ cuiMain::cuiMain(const datControllerLinks& links, const std::string& modelName, 
       m_host(links.host),
       m_clock(links.clock),
       m_imageSize(imageSize),
-      m_cloneMan(links.serial, links.timers, links.clock, links.host, links.gtex, links.environ),
+      m_cloneMan(links.serial, links.timers, links.clock, links.host, links.gtex,
+                 links.environ.Settings()),
       m_choiceLists(links.choices) {
     const std::string folder = ProgramFolder();
     m_gtex.SetSourceFile(StringPrintf("%s%s.OVL", folder.c_str(), modelName.c_str()));
@@ -316,6 +317,14 @@ void cuiMain::RunCommand(clsHostCommand command, int32_t argument, const std::st
     }
 }
 
+datSettings& cuiMain::Settings() {
+    return m_environ.Settings();
+}
+
+std::string cuiMain::RecentDisplayName(int32_t entry) {
+    return m_environ.Recent().DisplayName(entry, m_workingDirectory);
+}
+
 bool cuiMain::CanPrintCurrentSheet() {
     return m_sheet && m_sheet->CanPrint();
 }
@@ -327,10 +336,6 @@ void cuiMain::OpenSelectionList(const clsCellCall& call, const std::string& shee
 
 void cuiMain::OpenEntryDialog(const clsCellCall& call, const std::string& text, int32_t mode) {
     if (m_frame) m_frame->OpenEntryDialog(call, text, mode);
-}
-
-void cuiMain::PaintCell(const clsCellCall& call) {
-    if (m_frame) m_frame->PaintCell(call);
 }
 
 cmcMessageAnswer cuiMain::Message(const std::string& text, cmcMessageIcon icon,

@@ -8,9 +8,9 @@
 
 #include "app/frame.h"
 #include "app/sheet_history.h"
+#include "base/task.h"
+#include "base/tick.h"
 #include "clone/clone_manager.h"
-#include "clone/task.h"
-#include "clone/tick.h"
 #include "model/channel_clipboard.h"
 #include "model/choice_list.h"
 #include "model/clone_file_result.h"
@@ -162,7 +162,7 @@ public:
 
     // cmcEngineHost
     cmcEeprom& WorkingImage() override { return m_working; }
-    indEnviron& Environ() override { return m_environ; }
+    datSettings& Settings() override;
     cmcEvMan& Events() override { return m_events; }
     cmcClipCh& Clipboard() override { return m_clipboard; }
     cmcChoiceLists& ChoiceLists() override { return m_choiceLists; }
@@ -171,12 +171,11 @@ public:
     void RefreshAfterEdit() override;
     void RunCommand(clsHostCommand command, int32_t argument, const std::string& text) override;
     bool CanPrintCurrentSheet() override;
-    std::string WorkingDirectory() override { return m_workingDirectory; }
+    std::string RecentDisplayName(int32_t entry) override;
     const uint8_t* CloneInformation() override { return m_cloneInfo.data(); }
     void OpenSelectionList(const clsCellCall& call, const std::string& sheetKey, int32_t label,
                            int32_t value) override;
     void OpenEntryDialog(const clsCellCall& call, const std::string& text, int32_t mode) override;
-    void PaintCell(const clsCellCall& call) override;
 
 protected:
     // A message box captioned with the program's title.

@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
 #include "app/radio_controller.h"
+#include "base/event_manager.h"
 #include "model/overlay_choice_source.h"
 #include "overlay/gtex.h"
 
@@ -41,6 +41,7 @@ public:
     bool IsFirstInstance() const { return m_environ.IsFirstInstance(); }
     indEnviron& Environ() { return m_environ; }
     cmcGTex& GTex() { return m_gtex; }
+    cmcHelpGTex& HelpGTex() { return m_helpGTex; }
     cmcEvMan& Events() { return m_events; }
     indMain& Main() { return *m_main; }
 

@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
 #include "app/image_identity.h"
 #include "app/normalise_image.h"
+#include "base/event_manager.h"
 #include "model/cell_engine.h"
 #include "model/channel_record.h"
 #include "model/model_class.h"

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "clone/buff.h"
+#include "base/buff.h"
+#include "base/task.h"
+#include "base/tick.h"
 #include "clone/clone_driver_result.h"
 #include "clone/comm.h"
-#include "clone/task.h"
-#include "clone/tick.h"
 #include "model/address_range.h"
 #include "platform/clock.h"
 #include "platform/serial_line.h"

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "clone/buff.h"
+#include "base/buff.h"
 #include "clone/clone_result.h"
 #include "model/eeprom.h"
 #include "platform/serial_line.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "clone/buff.h"
+#include "base/buff.h"
 #include "clone/clone_driver_result.h"
 #include "clone/clone_result.h"
 #include "model/address_range.h"

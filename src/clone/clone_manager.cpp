@@ -1,6 +1,6 @@
 #include "clone/clone_manager.h"
 
-#include "app/environ.h"
+#include "base/settings.h"
 #include "clone/clone_message.h"
 #include "clone/clone_progress.h"
 #include "clone/line_profile.h"
@@ -21,10 +21,10 @@ int32_t RangeByteCount(const AddressRange* ranges) {
 }  // namespace
 
 indCloneMan::indCloneMan(cmcSerialBackend& serial, cmcTimerService& timers, cmcClock& clock,
-                         cmcHost& host, cmcGTex& gtex, indEnviron& environ)
+                         cmcHost& host, cmcGTex& gtex, datSettings& settings)
     : m_host(host),
       m_gtex(gtex),
-      m_environ(environ),
+      m_settings(settings),
       m_driver(serial, timers, clock),
       m_redrawTask(cmcTask::Create(timers)) {
     m_redrawTask->SetCallback([this](cmcTask& task) { OnRedraw(task); });
@@ -41,7 +41,7 @@ void indCloneMan::SetModel(int32_t word1, int32_t word2) {
 }
 
 void indCloneMan::ConfigureSpeed(bool high) {
-    ConfigureCloneLine(m_driver, m_environ.Settings().comPort, high, m_modelWord1);
+    ConfigureCloneLine(m_driver, m_settings.comPort, high, m_modelWord1);
 }
 
 bool indCloneMan::BeginInfo(Completion completion) {
@@ -60,7 +60,7 @@ bool indCloneMan::BeginRead(const AddressRange* ranges, Completion completion) {
     // Without a list the read is not checked for coverage, and the bar keeps its last measure.
     if (ranges != nullptr) m_expectedByteCount = RangeByteCount(ranges);
     m_operation = CloneOperation::kRead;
-    ConfigureSpeed(m_environ.Settings().comSpeedHigh != 0);
+    ConfigureSpeed(m_settings.comSpeedHigh != 0);
     m_completion = std::move(completion);
     m_driver.StartRead(ranges, [this](dst_CDrv_Result& result) { OnDriverDone(result); });
     ShowProgress();
@@ -72,7 +72,7 @@ bool indCloneMan::BeginWrite(const cmcEeprom& image, const AddressRange* ranges,
     if (IsBusy()) return false;
     m_expectedByteCount = RangeByteCount(ranges);
     m_operation = CloneOperation::kWrite;
-    ConfigureSpeed(m_environ.Settings().comSpeedHigh != 0);
+    ConfigureSpeed(m_settings.comSpeedHigh != 0);
     m_completion = std::move(completion);
     m_driver.StartWrite(image, ranges, [this](dst_CDrv_Result& result) { OnDriverDone(result); });
     ShowProgress();
@@ -105,7 +105,7 @@ void indCloneMan::ReportCloneError(const dst_CDrv_Result& result) {
     const bool partlyWritten = result.code != CloneResult::kOk &&
                                result.operation == CloneOperation::kWrite &&
                                m_driver.DataByteCount() > 0;
-    const std::string text = ComposeCloneError(m_gtex, result.code, m_environ.Settings().comPort,
+    const std::string text = ComposeCloneError(m_gtex, result.code, m_settings.comPort,
                                                result.portProblem, partlyWritten);
     if (text.empty()) return;
     m_host.ShowMessage(m_gtex.GetFirstLine(kAppTitleKey), text, cmcMessageIcon::Error,

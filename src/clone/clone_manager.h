@@ -4,12 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "base/task.h"
 #include "clone/clone_driver.h"
-#include "clone/task.h"
 
 class cmcGTex;
 class cmcHost;
-class indEnviron;
+struct datSettings;
 
 // The clone commands' use of the protocol driver: it sets the driver up from the user's port
 // settings, shows the progress window while data moves, lets the main controller judge what came
@@ -26,7 +26,7 @@ public:
     using Completion = std::function<void(dst_CDrv_Result& result)>;
 
     indCloneMan(cmcSerialBackend& serial, cmcTimerService& timers, cmcClock& clock, cmcHost& host,
-                cmcGTex& gtex, indEnviron& environ);
+                cmcGTex& gtex, datSettings& settings);
     ~indCloneMan();
     indCloneMan(const indCloneMan&) = delete;
     indCloneMan& operator=(const indCloneMan&) = delete;
@@ -64,7 +64,7 @@ private:
 
     cmcHost& m_host;
     cmcGTex& m_gtex;
-    indEnviron& m_environ;
+    datSettings& m_settings;
     Check m_modelCheck;
     Check m_readCheck;
     Completion m_completion;

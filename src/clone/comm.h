@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "clone/buff.h"
-#include "clone/task.h"
+#include "base/buff.h"
+#include "base/task.h"
 #include "platform/serial_line.h"
 #include "platform/timer_service.h"
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "clone/buff.h"
+#include "base/buff.h"
 
 // Turns a text of hexadecimal digits into bytes, as the clone frames are written: every 0-9,
 // a-f, A-F is a nibble, every other character is skipped, nibbles pair high first, and a

@@ -13,22 +13,48 @@ namespace {
 
 struct NamedPort {
     int32_t number;
-    std::string name;  // description, or manufacturer
+    std::string name;  // description, manufacturer or both
     std::string device;
 };
 
+constexpr std::string_view kDevFolder = "/dev/";
+
+// What a user recognises a port by: the driver's description, and on systems without COM names
+// the adapter's maker after it ("FT232R USB UART, FTDI"), as the kernel's name alone seldom
+// tells one cable from another.
+std::string NameOf(const datPortInfo& port, bool comName) {
+    if (port.description.empty()) return port.manufacturer;
+    if (comName || port.manufacturer.empty() ||
+        port.description.find(port.manufacturer) != std::string::npos) {
+        return port.description;
+    }
+    return port.description + ", " + port.manufacturer;
+}
+
+// A device path as short as the user knows it: ttyUSB0, pts/3.
+std::string ShortDevice(const std::string& device) {
+    if (device.compare(0, kDevFolder.size(), kDevFolder) == 0)
+        return device.substr(kDevFolder.size());
+    return device;
+}
+
 std::vector<NamedPort> AllPorts(const cmcPortInfoSource& source) {
     std::vector<NamedPort> ports;
+    std::set<int32_t> virtualNumbers;
+    for (const datVirtualPort& port : ListVirtualPorts()) {
+        ports.push_back({port.port, port.description, ShortDevice(port.device)});
+        virtualNumbers.insert(port.port);
+    }
     for (const datPortInfo& port : source.AvailablePorts()) {
         const int32_t number = PortNumberOf(port);
         if (number < 1 || number > 256) continue;
-        const std::string& name = port.description.empty() ? port.manufacturer : port.description;
-        // A Windows port is known by its COM name, the others by their device path.
-        const bool named = port.portName.compare(0, 3, "COM") == 0 || port.device.empty();
-        ports.push_back({number, name, named ? port.portName : port.device});
+        // A registered virtual port takes the number over: the number opens it, not the device.
+        if (virtualNumbers.count(number) != 0) continue;
+        // A Windows port is known by its COM name, the others by their device.
+        const bool comName = port.portName.compare(0, 3, "COM") == 0 || port.device.empty();
+        ports.push_back(
+            {number, NameOf(port, comName), comName ? port.portName : ShortDevice(port.device)});
     }
-    for (const datVirtualPort& port : ListVirtualPorts())
-        ports.push_back({port.port, port.description, port.device});
     return ports;
 }
 

@@ -26,7 +26,10 @@ std::optional<int32_t> ParsePortOperand(const std::string& text);
 void ListRegistryPorts(const cmcPortInfoSource& source, std::vector<std::string>& list);
 void ListDevicePorts(const cmcPortInfoSource& source, std::vector<std::string>& list);
 
-// "n: description (device)" for every port whose number is one of numbers and that has a
-// description (or at least a manufacturer); ports without either are left out.
+// "n: description (name)" for every port whose number is one of numbers and that has a
+// description (or at least a manufacturer); ports without either are left out. The name is the
+// COM name on Windows, elsewhere the device without "/dev/", and there the adapter's maker
+// follows the description: "17: FT232R USB UART, FTDI (ttyUSB0)". A registered virtual port
+// shows its registration's description in place of the device its number would otherwise open.
 void ListPortDescriptions(const cmcPortInfoSource& source, const std::vector<std::string>& numbers,
                           std::vector<std::string>& list);

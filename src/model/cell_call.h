@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "overlay/cell_capsule.h"
 #include "overlay/cell_ids.h"
 
-struct cmcCellCapsule;
 class cmcEngineHost;
 class datCh;
 
@@ -74,9 +74,6 @@ constexpr uint32_t kFixedTextColour = 0x008080;   // olive
 constexpr uint32_t kGreyedTextColour = 0xC0C0C0;  // silver
 constexpr uint32_t kDecorationColour = 0x808080;  // grey
 
-// Drawings the engine asks for while a cell is painted.
-enum class clsCellDecoration { None, QuarterPillar, Diagonal };
-
 // One engine call: the request as the caller made it, the record of the cell's row, and the answer
 // the labels build. The engine copies the caller's request record into it and the answer back, so
 // that the labels see only what they need.
@@ -102,7 +99,7 @@ struct clsCellCall {
 
     // The request.
     bool hasGrid = false;   // interactive: without a grid keys are ignored
-    bool painting = false;  // a canvas is present
+    bool painting = false;  // a paint request
     int32_t code = clsKey::kNone;
     int32_t argument = 0;  // a popup command label
     int32_t mode = clsMode::kOrdinary;

@@ -27,7 +27,7 @@ void CopyRequest(const cmcCellCapsule& capsule, clsCellCall& call) {
         call.ownerIndex = owner.GetIndex();
     }
     call.hasGrid = capsule.grid != nullptr;
-    call.painting = capsule.canvas != nullptr;
+    call.painting = capsule.painting;
     call.code = capsule.requestCode;
     call.argument = capsule.requestArgument;
     call.mode = capsule.mode;
@@ -58,6 +58,8 @@ void CopyAnswer(const clsCellCall& call, cmcCellCapsule& capsule) {
     capsule.sheetFlags = call.sheetFlags;
     capsule.rangeLow = call.rangeLow;
     capsule.rangeHigh = call.rangeHigh;
+    capsule.fontColour = call.fontColour;
+    capsule.decoration = call.decoration;
     cmcCellObj& cell = *capsule.cell;
     // A menu item's state travels in the cell's option flags 0-3 (bits 4-7 of its rule flags).
     cell.SetRuleFlags(static_cast<uint8_t>(cell.GetRuleFlags() | call.itemState));
@@ -98,7 +100,6 @@ int32_t EvaluateCell(indActiveCell&, cmcCellCapsule& capsule, bool notify) {
     CopyRequest(capsule, call);
     const clsCellResult result = EvaluateCall(call);
     CopyAnswer(call, capsule);
-    if (call.painting) host.PaintCell(call);
     if (notify && capsule.repaintCallback != nullptr) {
         capsule.repaintCallback(capsule.repaintData, call.repaint);
     }

@@ -7,8 +7,8 @@ class cmcChoiceLists;
 class cmcClipCh;
 class cmcEeprom;
 class cmcEvMan;
-class indEnviron;
 struct clsCellCall;
+struct datSettings;
 
 // Commands the engine hands to the main controller when a menu item, toolbar button or tree node
 // is activated. The argument is the item's numeric parameter, the text its text parameter.
@@ -41,8 +41,8 @@ public:
 
     // The image every cell reads and writes.
     virtual cmcEeprom& WorkingImage() = 0;
-    // Settings: model type, usable-channels view, font size, toolbar, port, speed, recent files.
-    virtual indEnviron& Environ() = 0;
+    // Settings: model type, usable-channels view, font size, toolbar, port, speed.
+    virtual datSettings& Settings() = 0;
     // The program's event manager, for repaint, status and tree events.
     virtual cmcEvMan& Events() = 0;
     // The program's channel clipboard.
@@ -59,8 +59,9 @@ public:
     virtual void RunCommand(clsHostCommand command, int32_t argument, const std::string& text) = 0;
     // Whether a sheet is open and can be printed (the print-current item's state).
     virtual bool CanPrintCurrentSheet() = 0;
-    // The folder the file dialogs offer; recent files inside it are shown by name alone.
-    virtual std::string WorkingDirectory() = 0;
+    // What the File menu shows for an entry of the recent-file list: the file name alone when the
+    // file lies in the folder the file dialogs offer, else the full path; "" beyond the list.
+    virtual std::string RecentDisplayName(int32_t entry) = 0;
     // The first 48 bytes of the info block of the radio's last accepted model reply.
     virtual const uint8_t* CloneInformation() = 0;
     // Opens the selection list of sheetKey next to the call's cell, the value's entry current.
@@ -69,6 +70,4 @@ public:
     // Opens the masked entry dialog next to the call's cell with text in mask mode.
     virtual void OpenEntryDialog(const clsCellCall& call, const std::string& text,
                                  int32_t mode) = 0;
-    // While a cell is painted: puts the call's font colour and decoration on its canvas.
-    virtual void PaintCell(const clsCellCall& call) = 0;
 };

@@ -1,6 +1,6 @@
 #include "model/engine_status.h"
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/engine_host.h"
 
 namespace {

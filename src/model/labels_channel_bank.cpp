@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
+#include "base/settings.h"
 #include "model/cell_call.h"
 #include "model/cell_kinds.h"
 #include "model/channel_record.h"
@@ -39,7 +39,7 @@ int32_t DisplayModeAddress(int32_t category) {
 }
 
 bool UsableOnlyView(clsCellCall& call) {
-    return call.host.Environ().Settings().chListType != 0;
+    return call.host.Settings().chListType != 0;
 }
 
 bool IsInhibited(const clsCellCall& call) {

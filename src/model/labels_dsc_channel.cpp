@@ -1,7 +1,7 @@
 // The columns of the DSC channel sheet. Its rows are channels 1-28 and 60-88 with their two
 // suffixed variants; the names are the banks' names of the same channels.
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/cell_call.h"
 #include "model/cell_kinds.h"
 #include "model/channel_record.h"

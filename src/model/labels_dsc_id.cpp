@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/cell_call.h"
 #include "model/cell_kinds.h"
 #include "model/channel_record.h"

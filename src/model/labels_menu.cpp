@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
+#include "base/settings.h"
 #include "model/cell_call.h"
 #include "model/engine_host.h"
 #include "model/label_table.h"
@@ -15,7 +15,7 @@ namespace {
 constexpr int32_t kLastFixedPort = 4;  // ports above come from the port dialog
 
 datSettings& Settings(clsCellCall& call) {
-    return call.host.Environ().Settings();
+    return call.host.Settings();
 }
 
 bool Activated(const clsCellCall& call) {
@@ -41,8 +41,7 @@ void PrintCurrent(clsCellCall& call) {
 // "&1 name" for the first recent file; "&" in a file name is doubled so that it shows.
 void RecentFile(clsCellCall& call) {
     call.text = call.caption;
-    const std::string name =
-        call.host.Environ().Recent().DisplayName(call.index, call.host.WorkingDirectory());
+    const std::string name = call.host.RecentDisplayName(call.index);
     if (name.empty()) {
         call.itemState |= clsItemState::kDisabled;
         if (call.index != 0) call.itemState |= clsItemState::kHidden;

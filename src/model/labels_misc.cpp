@@ -1,7 +1,7 @@
 // Cells that belong to no record: captions, row numbers, separators, popup items that carry a
 // mark, and the raw byte cell.
 
-#include "app/environ.h"
+#include "base/settings.h"
 #include "model/cell_call.h"
 #include "model/cell_kinds.h"
 #include "model/eeprom.h"
@@ -26,7 +26,7 @@ void MarkedItem(clsCellCall& call) {
     const cmcEeprom& image = call.host.WorkingImage();
     bool refused = false;
     if (call.ownerLabel == CL_ComConf_KeyAssign_SoftKey) {
-        refused = IsSoftKeyRefused(image, call.host.Environ().Settings().modelType, call.index);
+        refused = IsSoftKeyRefused(image, call.host.Settings().modelType, call.index);
     } else if (call.ownerLabel == CL_DscCall_Tx_EPIRB_Ind) {
         refused = call.index == kEpirbItem && image.GetByte(kEpirbIndividual) == 0;
     } else if (call.ownerLabel == CL_DscCall_Tx_EPIRB_All) {

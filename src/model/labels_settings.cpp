@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
+#include "base/settings.h"
 #include "model/cell_kinds.h"
 #include "model/eeprom.h"
 #include "model/engine_host.h"
@@ -114,7 +114,7 @@ int32_t Stored(clsConversion conversion, int32_t shown) {
 }
 
 int32_t ModelType(clsCellCall& call) {
-    return call.host.Environ().Settings().modelType;
+    return call.host.Settings().modelType;
 }
 
 // Bit of the band flags that switches the band of a cell's index on: USA 0, Canada 2; the

@@ -1,6 +1,6 @@
 // The columns of the weather channel sheet.
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/cell_call.h"
 #include "model/cell_kinds.h"
 #include "model/channel_record.h"

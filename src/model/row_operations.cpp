@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/cell_call.h"
 #include "model/channel_clipboard.h"
 #include "model/engine_host.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class cmcCellObj;
@@ -8,7 +9,6 @@ class cmcCellObj;
 class cuiControl;
 class cuiGrid;
 class cuiSheet;
-class cuiCanvas;
 class cuiImageList;
 
 // A cell's rectangle in its grid, in pixels.
@@ -18,6 +18,9 @@ struct clsCellRect {
     int32_t right = 0;
     int32_t bottom = 0;
 };
+
+// Drawings the engine asks for while a cell is painted.
+enum class clsCellDecoration { None, QuarterPillar, Diagonal };
 
 // Called by the engine after a request, with the repaint flags, to repaint the cells related to
 // the one asked about.
@@ -33,7 +36,7 @@ struct cmcCellCapsule {
     cuiControl* window = nullptr;
     cuiGrid* grid = nullptr;  // only for interactive requests
     cmcCellObj* cell = nullptr;
-    cuiCanvas* canvas = nullptr;  // only for paint requests
+    bool painting = false;  // a paint request: the engine answers the paint fields below
     cuiImageList* imageList = nullptr;
     const clsCellRect* rectangle = nullptr;
     // Answer that opens the in-place editor: where the caret goes, how many characters are
@@ -64,4 +67,7 @@ struct cmcCellCapsule {
     cuiSheet* repaintData = nullptr;
     clsEditorCallback editorCallback = nullptr;
     cuiSheet* editorData = nullptr;
+    // Answer to a paint request: a font colour in place of the cell's own, and a drawing over it.
+    std::optional<uint32_t> fontColour;
+    clsCellDecoration decoration = clsCellDecoration::None;
 };

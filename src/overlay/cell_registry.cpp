@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "model/eeprom.h"
 #include "overlay/hash.h"
 #include "platform/fatal.h"
 #include "platform/string_format.h"
@@ -21,13 +20,6 @@ constexpr std::array<CategoryRow, kCategoryCount> kCategories = {
 constexpr std::array<std::string_view, kLabelCount> kLabelNames = {KTV_CELL_LABELS(KTV_LABEL_NAME)};
 #undef KTV_CATEGORY_ROW
 #undef KTV_LABEL_NAME
-
-// Which bit of the feature byte stands for a feature kind; kind 1 every radio has.
-struct FeatureRow {
-    int32_t kind;
-    uint8_t mask;  // 0: always present
-};
-constexpr FeatureRow kFeatures[] = {{0, 0x01}, {1, 0x00}, {2, 0x04}, {3, 0x02}};
 
 // Category and label names share one table; each list goes in on its first look-up.
 class NameTable {
@@ -94,13 +86,4 @@ int32_t ListNumberOf(int32_t category) {
         FatalError(StringPrintf("Unknown Cell Category. (%d)", category));
     }
     return kCategories[category].listNumber;
-}
-
-int32_t ModelHasFeature(const cmcEeprom& image, int32_t kind) {
-    for (const FeatureRow& row : kFeatures) {
-        if (row.kind != kind) continue;
-        if (row.mask == 0) return 1;
-        return (image.GetByte(kFeatureByteAddress) & row.mask) != 0 ? 1 : 0;
-    }
-    return 0;
 }

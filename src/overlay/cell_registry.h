@@ -5,8 +5,6 @@
 
 #include "overlay/cell_ids.h"
 
-class cmcEeprom;
-
 // Resolves the category and label names that the overlay writes to their numbers
 // (overlay/cell_ids.h) and back. Names are exact: case-sensitive, no trimming. A name that is in
 // neither table is a fault of the overlay and ends the program.
@@ -19,10 +17,3 @@ int32_t LabelOf(std::string_view name);
 std::string_view LabelName(int32_t label);
 // The channel list a category's rows belong to (0 for none); fatal outside 0-10.
 int32_t ListNumberOf(int32_t category);
-
-// Model-dependent features, for the engine's model-dependent cells: 1 when the radio whose image
-// this is has the feature of kind, else 0.
-int32_t ModelHasFeature(const cmcEeprom& image, int32_t kind);
-
-// The byte of the image whose bits say which optional features the radio has.
-constexpr int32_t kFeatureByteAddress = 0x0B98;

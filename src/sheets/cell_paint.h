@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "model/cell_call.h"
 #include "overlay/cell_capsule.h"
 #include "overlay/cell_font.h"
 
@@ -27,16 +26,6 @@ struct clsSystemColours {
 
     // A colour of the overlay (a system colour 0x800000nn or 0x00BBGGRR) as drawn.
     uint32_t Resolve(uint32_t colour) const;
-};
-
-// What the engine asked for while it answered a paint request: the GUI's canvas carries it to the
-// painter. The controller's cmcEngineHost::PaintCell fills it from the engine's call.
-class cuiCanvas {
-public:
-    void TakeFrom(const clsCellCall& call);
-
-    std::optional<uint32_t> fontColour;
-    clsCellDecoration decoration = clsCellDecoration::None;
 };
 
 // How to paint one cell, decided without drawing: the Qt painter, the printer and the preview

@@ -1,14 +1,41 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "sheets/grid.h"
 
+// A run of columns or rows, first to last; empty when last is below first.
+struct clsGridSpan {
+    int32_t first = 0;
+    int32_t last = -1;
+
+    bool Empty() const { return last < first; }
+    bool operator==(const clsGridSpan&) const = default;
+};
+
+// The columns (or rows) that meet a rectangle: a run of the fixed ones and a run of the scrolling
+// ones in view. Either run may be empty.
+struct clsGridSpans {
+    clsGridSpan fixed;
+    clsGridSpan scrolling;
+
+    bool operator==(const clsGridSpans&) const = default;
+};
+
 // A grid without a window: it keeps the sizes, the fixed part, the current and top-left cells and
 // an editor's text, and lays cells out from the top-left cell over a client area of a given size.
-// Printing and the command line build sheets on it; the tests drive sheets through it.
+// The layout arithmetic of screen, paper and the command line is this one: the window's grid holds
+// one inside it, printing and the command line build sheets on it, the tests drive sheets through
+// it. Every position is in pixels of the client area: the fixed columns from its left edge, then
+// the scrolling columns from the first in view (LeftCol); rows likewise from the top. Edges come
+// from running sums of the sizes, so that a position or a hit test does not add up the columns
+// or rows before it.
 class cuiLayoutGrid : public cuiGrid {
 public:
+    // The position of a column or row scrolled out of view.
+    static constexpr int32_t kOutOfView = -1;
+
     explicit cuiLayoutGrid(int32_t clientWidth = 1 << 20, int32_t clientHeight = 1 << 20)
         : m_clientWidth(clientWidth), m_clientHeight(clientHeight) {}
 
@@ -39,7 +66,25 @@ public:
     bool ScrollBarsShown() const override;
 
     clsCellRect CellRect(int32_t column, int32_t row) const override;
+    // The cell under a point of the client area, in logarithmic time; false outside every cell.
     bool MouseCell(int32_t x, int32_t y, int32_t& column, int32_t& row) const override;
+
+    // The left edge of a column as laid out, in constant time; ColumnLeft(ColCount()) is the right
+    // edge of the last one. kOutOfView for a scrolling column left of LeftCol and outside
+    // 0 ... ColCount().
+    int32_t ColumnLeft(int32_t column) const;
+    // The top edge of a row, as ColumnLeft.
+    int32_t RowTop(int32_t row) const;
+    // The columns in view whose left-to-right extent meets the rectangle's (left inclusive, right
+    // exclusive), fixed and scrolling apart; a column of no width meets it only strictly inside.
+    // Columns right of the client area count too, as far as the rectangle reaches.
+    clsGridSpans VisibleColumns(const clsCellRect& rectangle) const;
+    // The rows in view that meet the rectangle's top-to-bottom extent, as VisibleColumns.
+    clsGridSpans VisibleRows(const clsCellRect& rectangle) const;
+    // The column in view whose right edge lies within tolerance pixels of x, where a drag sizes
+    // it: the nearest such edge, the leftmost column of those that share it (so that a column of
+    // no width is never picked up in place of the one before it); -1 when none.
+    int32_t ColumnEdgeAt(int32_t x, int32_t tolerance) const;
     void InvalidateCell(int32_t, int32_t) override {}
     void InvalidateAll() override {}
 
@@ -60,15 +105,39 @@ public:
     int32_t EditorSelectionLength() const { return m_editorLength; }
 
 private:
-    // Left edges of the columns (top edges of the rows) as laid out: the fixed ones first, then
-    // the scrolling ones from the first in view; cells scrolled out of view have none.
-    int32_t ColumnLeft(int32_t column) const;
-    int32_t RowTop(int32_t row) const;
+    // One direction of the layout: sizes with their running sums (start[i] is the sum of the sizes
+    // before i, start[count] the whole), the fixed count and the first scrolling one in view.
+    struct Axis {
+        const std::vector<int64_t>& starts;
+        int32_t fixed;
+        int32_t first;
+
+        int32_t Count() const { return static_cast<int32_t>(starts.size()) - 1; }
+        // Between the sums and the client area's pixels in the scrolling part.
+        int64_t FixedEnd() const { return starts[static_cast<size_t>(fixed)]; }
+        int64_t ToClient(int64_t sum) const {
+            return FixedEnd() + sum - starts[static_cast<size_t>(first)];
+        }
+        int64_t ToSums(int64_t pixel) const {
+            return pixel - FixedEnd() + starts[static_cast<size_t>(first)];
+        }
+    };
+    Axis Columns() const;
+    Axis Rows() const;
+    static int32_t Position(const Axis& axis, int32_t index);
+    static int32_t IndexAt(const Axis& axis, int32_t position);
+    static clsGridSpans Meeting(const Axis& axis, int32_t low, int32_t high);
+    static int32_t EdgeNear(const Axis& axis, int32_t position, int32_t tolerance);
+    // Recomputes the running sums after a size changed, at the next look.
+    void SumSizes() const;
     bool IsColumn(int32_t column) const { return column >= 0 && column < ColCount(); }
     bool IsRow(int32_t row) const { return row >= 0 && row < RowCount(); }
 
     std::vector<int32_t> m_widths;
     std::vector<int32_t> m_heights;
+    mutable std::vector<int64_t> m_colStarts{0};
+    mutable std::vector<int64_t> m_rowStarts{0};
+    mutable bool m_sumsStale = false;
     int32_t m_fixedCols = 0;
     int32_t m_fixedRows = 0;
     int32_t m_col = 0;

@@ -4,7 +4,7 @@
 #include <array>
 #include <cctype>
 
-#include "app/environ.h"
+#include "base/settings.h"
 #include "model/cell_engine.h"
 #include "model/channel_record.h"
 #include "model/eeprom.h"
@@ -41,8 +41,8 @@ bool IsBankCategory(int32_t category) {
 
 clsRadioSheetState RadioSheetState(cmcEngineHost& host, uint8_t featureFlags) {
     clsRadioSheetState state;
-    state.modelType = host.Environ().Settings().modelType;
-    state.usableView = host.Environ().Settings().chListType != 0;
+    state.modelType = host.Settings().modelType;
+    state.usableView = host.Settings().chListType != 0;
     state.featureFlags = featureFlags;
     state.image = &host.WorkingImage();
     return state;

@@ -142,8 +142,8 @@ public:
     int32_t AnchorCol() const { return m_anchorCol; }
     int32_t AnchorRow() const { return m_anchorRow; }
 
-    // How a cell is painted; canvas is the drawing surface the engine may set colours on.
-    clsCellPaint Paint(int32_t col, int32_t row, cuiCanvas* canvas = nullptr);
+    // How a cell is painted, with the font colour and drawing the engine answers for it.
+    clsCellPaint Paint(int32_t col, int32_t row);
     // The popup menu key in place ("" for none).
     const std::string& PopupMenuKey() const { return m_popupKey; }
     // The title a printed page carries.

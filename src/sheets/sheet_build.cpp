@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
+#include "base/settings.h"
 #include "overlay/decimal_text.h"
 #include "overlay/gtex.h"
 #include "platform/fatal.h"
@@ -222,7 +222,7 @@ void cuiSheet::BuildBasicCell() {
         text += StringPrintf("{(Font=,,,%d,,,)}", m_fontHeight);
     } else {
         const int32_t percentage =
-            m_services.environ != nullptr ? m_services.environ->Settings().fontSizePercentage : 100;
+            m_services.settings != nullptr ? m_services.settings->fontSizePercentage : 100;
         text += StringPrintf("{(Font=,,,%%%d,,,)}", percentage);
     }
     if (m_printing && m_printFontRatio != 100 && m_printFontRatio > 0) {

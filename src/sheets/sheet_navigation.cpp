@@ -1,7 +1,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
+#include "model/cell_call.h"
 #include "sheets/sheet.h"
 #include "sheets/sheet_keys.h"
 

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "model/cell_call.h"
 #include "platform/text_measure.h"
 #include "sheets/sheet.h"
 
@@ -46,11 +47,6 @@ uint32_t clsSystemColours::Resolve(uint32_t colour) const {
     }
 }
 
-void cuiCanvas::TakeFrom(const clsCellCall& call) {
-    fontColour = call.fontColour;
-    decoration = call.decoration;
-}
-
 void cuiSheet::SetSystemColours(const clsSystemColours& colours) {
     m_system = colours;
     ComputeTints();
@@ -79,7 +75,7 @@ bool cuiSheet::CountsAsSelected(int32_t col, int32_t row) const {
     return false;
 }
 
-clsCellPaint cuiSheet::Paint(int32_t col, int32_t row, cuiCanvas* canvas) {
+clsCellPaint cuiSheet::Paint(int32_t col, int32_t row) {
     clsCellPaint paint;
     if (m_building || !m_built) return paint;
     clsSheetCellId& own = Slot(col, row);
@@ -150,13 +146,10 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row, cuiCanvas* canvas) {
     int32_t markPosition = 0;
     std::optional<uint32_t> engineColour;
     if (cell.GetLabel() != CL_None) {
-        cuiCanvas local;
-        cuiCanvas& surface = canvas != nullptr ? *canvas : local;
-        surface = cuiCanvas();
         const clsCellRect area = paint.area;
         cmcCellCapsule capsule;
         capsule.cell = &cell;
-        capsule.canvas = &surface;
+        capsule.painting = true;
         capsule.rectangle = &area;
         capsule.imageList = m_imageList;
         capsule.ownerCapsule = m_ownerCapsule.get();
@@ -167,8 +160,8 @@ clsCellPaint cuiSheet::Paint(int32_t col, int32_t row, cuiCanvas* canvas) {
         text = capsule.displayText;
         marks = capsule.stateFlags & (clsCellState::kWarning | clsCellState::kError);
         markPosition = capsule.markPosition;
-        engineColour = surface.fontColour;
-        paint.decoration = surface.decoration;
+        engineColour = capsule.fontColour;
+        paint.decoration = capsule.decoration;
     }
     uint32_t textColour = m_system.Resolve(engineColour.value_or(paint.font.colour));
     if (m_printing && !plain) {

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/cell_call.h"
 #include "platform/timer_service.h"
 #include "sheets/sheet.h"

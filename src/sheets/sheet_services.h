@@ -5,7 +5,8 @@
 
 class cmcEvMan;
 class cmcTimerService;
-class indEnviron;
+class cuiColumnWidthStore;
+struct datSettings;
 
 // The handler number a sheet gives the Edit menu's items when it puts its popup menu's items there
 // (event MenuSetItems): a click on them is a popup command of the sheet in view.
@@ -31,7 +32,8 @@ public:
 // or for listing texts then sends no events, stores no widths and builds no menus.
 struct clsSheetServices {
     cmcEvMan* events = nullptr;
-    indEnviron* environ = nullptr;      // font size percentage and the stored column widths
+    datSettings* settings = nullptr;  // the font size percentages; none: the defaults
+    cuiColumnWidthStore* columnWidths = nullptr;
     cmcTimerService* timers = nullptr;  // the pause before a repeated request; none: at once
     cuiPopupMenuBuilder* popupMenus = nullptr;
     cuiSheetHost* host = nullptr;

@@ -1,9 +1,10 @@
 #include <algorithm>
 #include <string>
 
-#include "app/environ.h"
+#include "base/settings.h"
 #include "overlay/gtex.h"
 #include "platform/text_measure.h"
+#include "sheets/column_width_store.h"
 #include "sheets/sheet.h"
 
 namespace {
@@ -40,17 +41,17 @@ std::string cuiSheet::WidthRegistryName() const {
 }
 
 void cuiSheet::LoadColumnWidths() {
-    if (m_services.environ == nullptr) return;
+    if (m_services.columnWidths == nullptr) return;
     const std::string name = WidthRegistryName();
     if (name.empty()) return;
-    indEnviron& environ = *m_services.environ;
-    const std::string keyPath = environ.ColumnWidthKey(name);
-    const datSettings& settings = environ.Settings();
+    const cuiColumnWidthStore& widths = *m_services.columnWidths;
+    const datSettings defaults;
+    const datSettings& settings = m_services.settings != nullptr ? *m_services.settings : defaults;
     m_loadingWidths = true;
     for (int32_t c = 0; c < m_cols; ++c) {
         if (!IsDataColumn(c)) continue;
         // A width of no pixels is no width a user set: it would hide the column.
-        const int32_t stored = environ.ReadRegistryInt(keyPath, std::to_string(c));
+        const int32_t stored = widths.ReadColumnWidth(name, c);
         if (stored <= 0) continue;
         if (!m_printing) {
             m_grid.SetColWidth(c, stored);
@@ -68,23 +69,19 @@ void cuiSheet::LoadColumnWidths() {
 }
 
 void cuiSheet::SaveColumnWidths() {
-    if (m_services.environ == nullptr || m_printing) return;
+    if (m_services.columnWidths == nullptr || m_printing) return;
     const std::string name = WidthRegistryName();
     if (name.empty()) return;
-    const std::string keyPath = m_services.environ->ColumnWidthKey(name);
     for (int32_t c = 0; c < m_cols; ++c) {
-        if (IsDataColumn(c))
-            m_services.environ->WriteRegistryInt(keyPath, m_grid.ColWidth(c), std::to_string(c));
+        if (IsDataColumn(c)) m_services.columnWidths->WriteColumnWidth(name, c, m_grid.ColWidth(c));
     }
 }
 
 void cuiSheet::DeleteColumnWidths() {
-    if (m_services.environ == nullptr) return;
-    indEnviron& environ = *m_services.environ;
+    if (m_services.columnWidths == nullptr) return;
+    cuiColumnWidthStore& widths = *m_services.columnWidths;
     ForEachListedSheet(m_store, [&](const std::string&, const std::string& name) {
-        const std::string key = environ.ColumnWidthKey(name);
-        const size_t last = key.rfind('\\');
-        environ.DeleteRegistryKey(key.substr(0, last), key.substr(last + 1));
+        widths.DeleteColumnWidths(name);
     });
 }
 

@@ -121,6 +121,5 @@ public:
     }
     void OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) override {}
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}
-    void PaintCell(const clsCellCall&) override {}
     void RunWindowCommand(clsHostCommand, int32_t, const std::string&) override {}
 };

@@ -153,7 +153,9 @@ TEST_F(CliClone, EachCommandReportsAnInjectedFaultByItsCode) {
 TEST_F(CliClone, TheLineMustBeNamed) {
     for (const std::vector<std::string>& arguments : {std::vector<std::string>{"info"},
                                                       {"read", "x.icf", "--port", "0"},
-                                                      {"write", "radio.icf", "--port", "COM999"}}) {
+                                                      {"write", "radio.icf", "--port", "COM999"},
+                                                      // 2^32 + 9 is no way to name port 9
+                                                      {"info", "--port", "4294967305"}}) {
         const datCliRun run = Run(arguments);
         EXPECT_EQ(run.status, 64) << run.err;
     }

@@ -29,8 +29,10 @@ TEST(PortEnumeration, ParsePortNumberTakesTheNumberAfterCOMOrTheLeadingNumber) {
         {"ttyUSB0", 0},
         {"", 0},
         {"com4", 0},
+        // Too long for a number: none, not one that wrapped round to a small port.
         {"4294967305", 0},
-        {"COM99999999999", 0},
+        {"COM99999999999999999999", 0},
+        {"-4294967295", 0},
     };
     for (const auto& [text, number] : cases)
         EXPECT_EQ(ParsePortNumber(text), number) << text;
@@ -89,15 +91,44 @@ TEST(PortEnumeration, DevicesGetTheirTableNumbersAndVirtualPortsJoin) {
 
     Texts descriptions;
     ListPortDescriptions(source, numbers, descriptions);
-    EXPECT_EQ(descriptions, (Texts{"9: ktv818x radio simulator (/dev/pts/77)",
-                                   "17: CP2102 USB to UART Bridge Controller (/dev/ttyUSB0)",
-                                   "34: Orva (/dev/ttyACM1)"}));
+    EXPECT_EQ(descriptions,
+              (Texts{"9: ktv818x radio simulator (pts/77)",
+                     "17: CP2102 USB to UART Bridge Controller, Silicon Labs (ttyUSB0)",
+                     "34: Orva (ttyACM1)"}));
     for (const std::string& text : descriptions)
         EXPECT_NE(ParsePortNumber(text), 0) << text;
 
     ListPortDescriptions(source, {"17"}, descriptions);
-    EXPECT_EQ(descriptions, (Texts{"17: CP2102 USB to UART Bridge Controller (/dev/ttyUSB0)"}));
+    EXPECT_EQ(descriptions,
+              (Texts{"17: CP2102 USB to UART Bridge Controller, Silicon Labs (ttyUSB0)"}));
     UnregisterVirtualPort(9);
+    unsetenv("KTV818X_PORT_DIR");
+}
+
+TEST(PortEnumeration, LinuxDescriptionsNameTheAdapterOnce) {
+    FakePortSource source;
+    source.ports = {{"ttyUSB0", "FT232R USB UART", "FTDI", "/dev/ttyUSB0"},
+                    {"ttyUSB1", "Prolific USB-Serial Controller", "Prolific", "/dev/ttyUSB1"},
+                    {"ttyACM0", "", "Orva", "/dev/ttyACM0"}};
+    Texts descriptions;
+    ListPortDescriptions(source, {"17", "18", "33"}, descriptions);
+    EXPECT_EQ(descriptions,
+              (Texts{"17: FT232R USB UART, FTDI (ttyUSB0)",
+                     "18: Prolific USB-Serial Controller (ttyUSB1)", "33: Orva (ttyACM0)"}));
+}
+
+TEST(PortEnumeration, AVirtualPortHidesTheDeviceOfItsNumber) {
+    TempFolder folder;
+    setenv("KTV818X_PORT_DIR", folder.path().c_str(), 1);
+    std::string error;
+    ASSERT_TRUE(RegisterVirtualPort(17, "/dev/pts/5", "ktv818x radio simulator", error)) << error;
+    FakePortSource source;
+    source.ports = {{"ttyUSB0", "FT232R USB UART", "FTDI", "/dev/ttyUSB0"}};
+    Texts descriptions;
+    ListPortDescriptions(source, {"17"}, descriptions);
+    // Port 17 opens the simulator now, so the cable's description would be a wrong promise.
+    EXPECT_EQ(descriptions, (Texts{"17: ktv818x radio simulator (pts/5)"}));
+    UnregisterVirtualPort(17);
     unsetenv("KTV818X_PORT_DIR");
 }
 

@@ -105,6 +105,10 @@ constexpr KeyRule kNamedKeys[] = {
     {"GI_Mess_CloneErr_PortCause", 5},
     {"GI_Mess_CloneErr_PartlyWritten", 2},
     {"GI_Sys_HtmlHelp_Error", 2},
+    {"GI_Sys_HtmlHelp_Caption", 1},
+    {"GI_Sys_HtmlHelp_Buttons", 4},
+    {"GI_Sys_HtmlHelp_Search", 2},
+    {"GI_Sys_HtmlHelp_NotFound", 2},
     {"GI_Sys_Printer_PrintingDialog", 3},
     {"GI_AppInd_Opt_ComSel_Buttons", 2},
     {"GI_AppInd_Opt_ComSel_Caption", 1},
@@ -118,6 +122,7 @@ constexpr KeyRule kNamedKeys[] = {
     {"GI_Mess_DataError", 1},
     {"GI_Mess_Confirm_CloneWrite", 1},
     {"GI_Mess_CloneWrite_Succeeded", 1},
+    {"GI_Clone_ProgressCaption", 1},
     {"GI_AppMess_Conv_Clear", 1},
     {"GI_AppMess_Conv_Delete", 1},
     {"GI_AppMess_Conv_Overflow", 1},
@@ -167,6 +172,7 @@ TEST_F(MainOverlay, FormatTextsTakeTheirArguments) {
     EXPECT_EQ(Conversions(m_store.GetLine("GI_Mess_CloneErr_Head", 2)), std::vector<char>{'d'});
     EXPECT_EQ(Conversions(m_store.GetLine("GI_Mess_Confirm_WriteFile", 0)), std::vector<char>{'s'});
     EXPECT_EQ(Conversions(m_store.GetLine("GI_Sys_HtmlHelp_Error", 0)), std::vector<char>{'s'});
+    EXPECT_EQ(Conversions(m_store.GetLine("GI_Sys_HtmlHelp_NotFound", 1)), std::vector<char>{'s'});
     for (int32_t line = 0; line < 18; ++line) {
         if (line == 2) continue;
         EXPECT_TRUE(Conversions(m_store.GetLine("GI_Mess_CloneErr_Head", line)).empty()) << line;

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/channel_clipboard.h"
 #include "model/choice_list.h"
 #include "model/eeprom.h"
@@ -57,7 +57,9 @@ public:
     bool LoadInitialImage(int32_t modelType);
 
     cmcEeprom& WorkingImage() override { return m_image; }
-    indEnviron& Environ() override { return m_environ; }
+    datSettings& Settings() override { return m_environ.Settings(); }
+    // The settings object behind Settings, with the stored column widths.
+    indEnviron& Environ() { return m_environ; }
     cmcEvMan& Events() override { return m_events; }
     cmcClipCh& Clipboard() override { return m_clipboard; }
     cmcChoiceLists& ChoiceLists() override { return m_choiceLists; }
@@ -66,11 +68,12 @@ public:
     void RefreshAfterEdit() override {}
     void RunCommand(clsHostCommand, int32_t, const std::string&) override {}
     bool CanPrintCurrentSheet() override { return true; }
-    std::string WorkingDirectory() override { return "/home/skipper"; }
+    std::string RecentDisplayName(int32_t entry) override {
+        return m_environ.Recent().DisplayName(entry, "/home/skipper");
+    }
     const uint8_t* CloneInformation() override { return m_cloneInformation.data(); }
     void OpenSelectionList(const clsCellCall&, const std::string&, int32_t, int32_t) override {}
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}
-    void PaintCell(const clsCellCall&) override {}
 
 private:
     clsShippedOverlay& m_overlay;

@@ -14,7 +14,6 @@
 #include "support/test_paths.h"
 
 class cuiGrid;
-class cuiCanvas;
 
 namespace {
 
@@ -151,12 +150,11 @@ TEST_F(CellRequest, FixedCellsPaintOliveOnTheCanvas) {
     cmcCellObj fixed = Cell("{(%CT_Null.CL_CannotEdit)}x");
     cmcCellCapsule capsule;
     capsule.cell = &fixed;
-    int canvasStandIn = 0;
-    capsule.canvas = reinterpret_cast<cuiCanvas*>(&canvasStandIn);
+    capsule.painting = true;
     indActiveCell context;
     EvaluateCell(context, capsule, false);
-    EXPECT_EQ(host.paintedColour, kFixedTextColour);
-    EXPECT_EQ(host.paintedDecoration, clsCellDecoration::Diagonal);
+    EXPECT_EQ(capsule.fontColour, kFixedTextColour);
+    EXPECT_EQ(capsule.decoration, clsCellDecoration::Diagonal);
 }
 
 TEST_F(CellRequest, MarksOfOtherCells) {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/cell_call.h"
 #include "model/channel_clipboard.h"
 #include "model/choice_list.h"
@@ -71,7 +71,7 @@ public:
     }
 
     cmcEeprom& WorkingImage() override { return image; }
-    indEnviron& Environ() override { return environ; }
+    datSettings& Settings() override { return environ.Settings(); }
     cmcEvMan& Events() override { return events; }
     cmcClipCh& Clipboard() override { return clipboard; }
     cmcChoiceLists& ChoiceLists() override { return choiceLists; }
@@ -91,7 +91,9 @@ public:
         commands.push_back({command, argument, text});
     }
     bool CanPrintCurrentSheet() override { return canPrint; }
-    std::string WorkingDirectory() override { return "/home/skipper/radios"; }
+    std::string RecentDisplayName(int32_t entry) override {
+        return environ.Recent().DisplayName(entry, "/home/skipper/radios");
+    }
     const uint8_t* CloneInformation() override { return cloneInformation.data(); }
     void OpenSelectionList(const clsCellCall&, const std::string& sheetKey, int32_t label,
                            int32_t value) override {
@@ -99,10 +101,6 @@ public:
     }
     void OpenEntryDialog(const clsCellCall&, const std::string& text, int32_t mode) override {
         windows.push_back({text, mode, 0});
-    }
-    void PaintCell(const clsCellCall& call) override {
-        paintedColour = call.fontColour;
-        paintedDecoration = call.decoration;
     }
 
     // Events of one code, in the order sent or posted.
@@ -140,8 +138,6 @@ public:
     std::array<uint8_t, 48> cloneInformation{};
     std::vector<Window> windows;
     std::vector<cmcEvent> sent;
-    std::optional<uint32_t> paintedColour;
-    clsCellDecoration paintedDecoration = clsCellDecoration::None;
 
 private:
     static void Record(void* context, const cmcEvent& event) {

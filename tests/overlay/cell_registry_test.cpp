@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "model/eeprom.h"
 #include "support/fatal_trap.h"
 
 namespace {
@@ -85,25 +84,6 @@ TEST(CellRegistry, MapsCategoriesToChannelLists) {
         EXPECT_EQ(ListNumberOf(category), lists[category]) << category;
     EXPECT_EQ(CatchFatal([] { ListNumberOf(11); }), "Unknown Cell Category. (11)");
     EXPECT_EQ(CatchFatal([] { ListNumberOf(-1); }), "Unknown Cell Category. (-1)");
-}
-
-TEST(CellRegistry, ReadsModelFeaturesFromTheFeatureByte) {
-    cmcEeprom image;
-    image.SetSize(kImageSize);
-    struct Case {
-        uint8_t featureByte;
-        int32_t kinds[5];  // kinds 0-4
-    };
-    const Case cases[] = {
-        {0x00, {0, 1, 0, 0, 0}}, {0x01, {1, 1, 0, 0, 0}}, {0x02, {0, 1, 0, 1, 0}},
-        {0x04, {0, 1, 1, 0, 0}}, {0xF8, {0, 1, 0, 0, 0}}, {0xFF, {1, 1, 1, 1, 0}},
-    };
-    for (const Case& c : cases) {
-        image.SetByte(0x0B98, c.featureByte);
-        for (int32_t kind = 0; kind < 5; ++kind)
-            EXPECT_EQ(ModelHasFeature(image, kind), c.kinds[kind]) << int{c.featureByte} << kind;
-        EXPECT_EQ(ModelHasFeature(image, -1), 0);
-    }
 }
 
 }  // namespace

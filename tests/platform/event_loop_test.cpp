@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "clone/task.h"
+#include "base/task.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "clone/task.h"
+#include "base/task.h"
 #include "platform/qt/qt_timer_service.h"
 #include "support/qt/qt_events.h"
 

@@ -9,7 +9,7 @@ namespace {
 // An engine that records the codes it is asked and, for 'r', asks for the key again.
 struct RecordingEngine {
     static int32_t Evaluate(indActiveCell&, cmcCellCapsule& capsule, bool) {
-        if (capsule.canvas != nullptr) return 0;  // paint requests
+        if (capsule.painting) return 0;  // paint requests
         calls.push_back({capsule.requestCode, clock != nullptr ? clock->NowMs() : 0});
         if (capsule.requestCode == 'r') capsule.repeatCode = 'r';
         return 0;

@@ -65,7 +65,8 @@ SheetFixture::~SheetFixture() {
 clsSheetServices SheetFixture::Services() {
     clsSheetServices services;
     services.events = &events;
-    services.environ = &environ;
+    services.settings = &environ.Settings();
+    services.columnWidths = &environ;
     services.popupMenus = &popups;
     services.host = &host;
     return services;
@@ -76,11 +77,6 @@ std::unique_ptr<iuiSheet> SheetFixture::Page(const std::string& key, clsRadioShe
     auto sheet = std::make_unique<iuiSheet>(grid, store, key, measure, Services(), state);
     sheet->Build();
     return sheet;
-}
-
-void SheetFixture::PaintCell(const clsCellCall& call) {
-    if (call.capsule != nullptr && call.capsule->canvas != nullptr)
-        call.capsule->canvas->TakeFrom(call);
 }
 
 std::string SelectableRow(const std::string& mask) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/environ.h"
-#include "app/event_manager.h"
+#include "base/event_manager.h"
 #include "model/channel_clipboard.h"
 #include "model/choice_list.h"
 #include "model/eeprom.h"
@@ -51,7 +51,7 @@ public:
     clsSheetServices Services();
 
     cmcEeprom& WorkingImage() override { return image; }
-    indEnviron& Environ() override { return environ; }
+    datSettings& Settings() override { return environ.Settings(); }
     cmcEvMan& Events() override { return events; }
     cmcClipCh& Clipboard() override { return clipboard; }
     cmcChoiceLists& ChoiceLists() override { return choiceLists; }
@@ -62,13 +62,14 @@ public:
     void RefreshAfterEdit() override {}
     void RunCommand(clsHostCommand, int32_t, const std::string&) override {}
     bool CanPrintCurrentSheet() override { return true; }
-    std::string WorkingDirectory() override { return "/home/skipper"; }
+    std::string RecentDisplayName(int32_t entry) override {
+        return environ.Recent().DisplayName(entry, "/home/skipper");
+    }
     const uint8_t* CloneInformation() override { return cloneInformation.data(); }
     void OpenSelectionList(const clsCellCall&, const std::string& key, int32_t, int32_t) override {
         openedLists.push_back(key);
     }
     void OpenEntryDialog(const clsCellCall&, const std::string&, int32_t) override {}
-    void PaintCell(const clsCellCall& call) override;
 
     std::vector<std::string> lines;  // the store reads them in place
     cmcGTex store;

@@ -5,13 +5,13 @@
 #include <string_view>
 
 #include "cli_engine_host.h"
+#include "dialogs/entry_check.h"
 #include "model/cell_call.h"
 #include "model/cell_request.h"
 #include "model/choice_list.h"
 #include "overlay/cell_obj.h"
 #include "overlay/cell_registry.h"
 #include "platform/whole_number.h"
-#include "position_entry.h"
 #include "sheets/sheet_listing.h"
 
 namespace {
@@ -82,7 +82,7 @@ clsCellEdit EditCell(cuiSheetListing& listing, int32_t col, int32_t row, const s
     if (!window->selectionList) {
         // The dialog sends only a text that passes its check; else the cell keeps its value.
         const std::string sent = EntrySendText(text);
-        if (!IsSendablePosition(sent, window->mode)) return clsCellEdit::kRefused;
+        if (!PassesEntryCheck(sent, window->mode)) return clsCellEdit::kRefused;
         Commit(*window, BoundCell(Flex0, 0), sent);
         return clsCellEdit::kApplied;
     }

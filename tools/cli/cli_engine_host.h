@@ -31,7 +31,7 @@ public:
     std::optional<Window> TakeWindow();
 
     cmcEeprom& WorkingImage() override { return m_inner.WorkingImage(); }
-    indEnviron& Environ() override { return m_inner.Environ(); }
+    datSettings& Settings() override { return m_inner.Settings(); }
     cmcEvMan& Events() override { return m_inner.Events(); }
     cmcClipCh& Clipboard() override { return m_inner.Clipboard(); }
     cmcChoiceLists& ChoiceLists() override { return m_inner.ChoiceLists(); }
@@ -44,12 +44,13 @@ public:
         m_inner.RunCommand(command, argument, text);
     }
     bool CanPrintCurrentSheet() override { return false; }
-    std::string WorkingDirectory() override { return m_inner.WorkingDirectory(); }
+    std::string RecentDisplayName(int32_t entry) override {
+        return m_inner.RecentDisplayName(entry);
+    }
     const uint8_t* CloneInformation() override { return m_inner.CloneInformation(); }
     void OpenSelectionList(const clsCellCall& call, const std::string& sheetKey, int32_t label,
                            int32_t value) override;
     void OpenEntryDialog(const clsCellCall& call, const std::string& text, int32_t mode) override;
-    void PaintCell(const clsCellCall&) override {}
 
 private:
     cmcEngineHost& m_inner;
