@@ -180,7 +180,13 @@ CloneFileResult cmcClnFile::ReadLines(std::string_view text) {
     if (HexNumber(line.data() + 4, 4) != m_subCode) return CloneFileResult::kExtra;
 
     bool revisionChecked = false;
+    bool continued = false;  // the piece goes on a line too long for the buffer
     while (reader.ReadPiece(line)) {
+        // Before the first record the revision is not judged yet: a damaged line there is a
+        // damaged line, not a memory layout this program does not know.
+        const bool damaged = continued || line == "\n";
+        continued = line.back() != '\n';
+        if (damaged) return CloneFileResult::kFormat;
         if (line[0] == '#') {
             // The number follows "#MapRev=", eight characters into the line.
             if (line.find("MapRev=") != std::string::npos) m_mapRevision = ParseDecimal(line, 8);

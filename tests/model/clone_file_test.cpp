@@ -86,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LoadCase{"header_only.ktv", false, CloneFileResult::kOk},
                     LoadCase{"header_only.ktv", true, CloneFileResult::kCoverage},
                     LoadCase{"blank_line_in_data.ktv", false, CloneFileResult::kFormat},
+                    LoadCase{"blank_line_before_map_revision.ktv", false, CloneFileResult::kFormat},
+                    LoadCase{"long_comment_line.ktv", false, CloneFileResult::kFormat},
                     LoadCase{"last_line_without_newline.ktv", false, CloneFileResult::kFormat},
                     LoadCase{"byte_beyond_file_range.ktv", false, CloneFileResult::kOk},
                     LoadCase{"byte_beyond_file_range.ktv", true, CloneFileResult::kData},
