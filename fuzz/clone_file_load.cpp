@@ -24,11 +24,21 @@ void FillPattern(cmcEeprom& image) {
     }
 }
 
+// The pattern image is made once per process; each load starts from a copy of it.
+const cmcEeprom& Pattern() {
+    static cmcEeprom pattern;
+    if (pattern.GetSize() != kImageSize) {
+        pattern.SetSize(kImageSize);
+        FillPattern(pattern);
+    }
+    return pattern;
+}
+
 void LoadAndCheck(const AddressRange* ranges) {
-    cmcEeprom image, before;
+    const cmcEeprom& before = Pattern();
+    static cmcEeprom image;
     image.SetSize(kImageSize);
-    FillPattern(image);
-    before.Assign(image);
+    image.Assign(before);
     cmcClnFile file;
     file.SetImage(image);
     file.SetModelCode(0x3338);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/environ.h"
+#include "app/file_fault_text.h"
 #include "app/image_comment.h"
 #include "app/image_identity.h"
 #include "app/main_controller.h"
@@ -33,14 +34,22 @@ private:
 
 }  // namespace
 
-void cuiMain::ShowFileError(CloneFileResult code) {
+void cuiMain::ShowFileError(CloneFileResult code, const std::string& cause) {
     const auto index = static_cast<size_t>(code);
     if (code == CloneFileResult::kOk || index >= std::size(kCloneFileResultKeys)) return;
     m_lastFileError = code;
+    m_lastFileCause = cause;
     const std::string text = m_gtex.GetFirstLine(kCloneFileResultKeys[index]);
     const std::string headline = m_gtex.GetFirstLine("GI_Mess_FileErr_Headline");
-    Message(StringPrintf("%s\n\n%s", headline.c_str(), text.c_str()), cmcMessageIcon::Warning,
-            cmcMessageButtons::Ok);
+    std::string message = StringPrintf("%s\n\n%s", headline.c_str(), text.c_str());
+    if (!cause.empty()) message += "\n" + cause;
+    Message(message, cmcMessageIcon::Warning, cmcMessageButtons::Ok);
+}
+
+void cuiMain::ReportFileErrors(cmcClnFile& file, const std::string& path) {
+    file.SetReporter([this, &file, path](CloneFileResult result) {
+        ShowFileError(result, FileFaultText(m_gtex, path, file.LastFault()));
+    });
 }
 
 cmcMessageAnswer cuiMain::ConfirmSaveChanges(bool another) {
@@ -83,6 +92,7 @@ bool cuiMain::OpenPath(const std::string& path) {
         return false;
     }
     m_lastFileError = CloneFileResult::kOk;
+    m_lastFileCause.clear();
     cmcEeprom loaded;
     loaded.SetSize(m_working.GetSize());
     BusyCursor busy(m_host);
@@ -92,7 +102,7 @@ bool cuiMain::OpenPath(const std::string& path) {
     file.SetModelCode(m_modelCode);
     file.SetSubCode(m_subCode);
     file.SetMapRevisionCheck([](int32_t revision) { return revision == kMapRevision; });
-    file.SetReporter([this](CloneFileResult result) { ShowFileError(result); });
+    ReportFileErrors(file, path);
     if (file.Load(path, nullptr) != CloneFileResult::kOk) return false;
     CloneFileResult problem = CloneFileResult::kOk;
     if (IsForeignImage(loaded)) {
@@ -133,6 +143,7 @@ bool cuiMain::SaveAsDocument() {
 bool cuiMain::SavePath(const std::string& path) {
     m_events.Send(cmcEvCode::EndEditing, 0, 0);
     m_lastFileError = CloneFileResult::kOk;
+    m_lastFileCause.clear();
     NormaliseImage(m_working, 1);
 
     cmcClnFile file;
@@ -141,7 +152,7 @@ bool cuiMain::SavePath(const std::string& path) {
     file.SetSubCode(m_subCode);
     file.SetMapRevision(kMapRevision);
     file.SetComment(ImageComment(m_working));
-    file.SetReporter([this](CloneFileResult result) { ShowFileError(result); });
+    ReportFileErrors(file, path);
     BusyCursor busy(m_host);
     if (file.Save(path, kCloneFileRanges) != CloneFileResult::kOk) return false;
 

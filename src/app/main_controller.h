@@ -18,6 +18,7 @@
 #include "model/engine_host.h"
 #include "platform/host.h"
 
+class cmcClnFile;
 class cmcEvMan;
 class cmcGTex;
 class cmcHelpGTex;
@@ -116,9 +117,12 @@ public:
     const std::string& Caption() const { return m_caption; }
 
     // Document commands; each returns true when it was done.
-    void ShowFileError(CloneFileResult code);
+    // cause, when not empty, is a line naming the file and why it could not be used.
+    void ShowFileError(CloneFileResult code, const std::string& cause = "");
     // The file error shown by the last Open or Save; kOk when it showed none.
     CloneFileResult LastFileError() const { return m_lastFileError; }
+    // The cause line shown with it; empty when the file's content was at fault.
+    const std::string& LastFileCause() const { return m_lastFileCause; }
     // Asks whether to save the changed document (another: in a new file); No when unchanged is
     // Yes without asking. A save that fails or is cancelled answers Cancel.
     cmcMessageAnswer ConfirmSaveChanges(bool another);
@@ -182,6 +186,8 @@ protected:
     void SetModelCodes(int32_t modelCode, int32_t subCode);
     // Follows the folder of a file just opened or saved.
     void AdoptDocument(const std::string& path);
+    // Shows every failure of file's Load or Save of path, with its cause.
+    void ReportFileErrors(cmcClnFile& file, const std::string& path);
 
     indEnviron& m_environ;
     cmcGTex& m_gtex;
@@ -205,6 +211,7 @@ protected:
     std::string m_workingDirectory;
     std::string m_documentPath;
     CloneFileResult m_lastFileError = CloneFileResult::kOk;
+    std::string m_lastFileCause;
     bool m_modified = false;
     bool m_makerMode = false;
     bool m_convertMode = false;

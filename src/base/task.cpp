@@ -10,7 +10,8 @@ cmcTaskPtr cmcTask::Create(cmcTimerService& timers) {
     return cmcTaskPtr(new cmcTask(timers));
 }
 
-cmcTask::cmcTask(cmcTimerService& timers) : m_timer(timers.CreateTimer([this] { OnTimer(); })) {}
+cmcTask::cmcTask(cmcTimerService& timers)
+    : m_timers(timers), m_timer(timers.CreateTimer([this] { OnTimer(); })) {}
 
 void cmcTask::SetCallback(Callback callback) {
     m_callback = std::move(callback);
@@ -33,6 +34,8 @@ void cmcTask::Detach() {
 
 void cmcTask::DeferDelete() {
     m_deletePending = true;
+    // Should the timer service go before the next tick, it deletes the task instead.
+    m_timers.DeferDeletion(this, [this] { delete this; });
     SetInterval(1);
 }
 
@@ -49,6 +52,7 @@ void cmcTask::Dispose(cmcTask* task) {
 
 void cmcTask::OnTimer() {
     if (m_deletePending) {
+        m_timers.CancelDeletion(this);
         delete this;
         return;
     }

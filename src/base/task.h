@@ -44,7 +44,7 @@ public:
 
     // Forgets the callback and stops.
     void Detach();
-    // The task deletes itself at its next tick.
+    // The task deletes itself at its next tick, or when its timer service goes before that.
     void DeferDelete();
 
     // The owner's disposal rule: a task that is running, or whose callback is running, is
@@ -61,5 +61,6 @@ private:
     bool m_busy = false;
     bool m_deletePending = false;
     bool m_stopped = true;
+    cmcTimerService& m_timers;
     std::unique_ptr<cmcTimer> m_timer;
 };

@@ -119,8 +119,12 @@ bool indCloneMan::Cancel(bool ask) {
 }
 
 void indCloneMan::ReportCloneError(const dst_CDrv_Result& result) {
-    const std::string text =
-        ComposeCloneError(m_gtex, result.code, m_settings.comPort, result.portProblem);
+    // Once data frames went out, a failed write leaves the radio's memory part old, part new.
+    const bool partlyWritten = result.code != CloneResult::kOk &&
+                               result.operation == CloneOperation::kWrite &&
+                               m_driver.DataByteCount() > 0;
+    const std::string text = ComposeCloneError(m_gtex, result.code, m_settings.comPort,
+                                               result.portProblem, partlyWritten);
     if (text.empty()) return;
     m_host.ShowMessage(m_gtex.GetFirstLine(kAppTitleKey), text, cmcMessageIcon::Error,
                        cmcMessageButtons::Ok);

@@ -1,6 +1,7 @@
 #include "clone/clone_message.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -84,10 +85,33 @@ std::string PermissionHint(cmcGTex& gtex, const datPortProblem& problem) {
     return text;
 }
 
+// The line of kPortCauseKey for each cause.
+int32_t PortCauseLine(PortProblem kind) {
+    switch (kind) {
+        case PortProblem::kNoDevice:
+            return 0;
+        case PortProblem::kBusy:
+            return 1;
+        case PortProblem::kNotSerial:
+            return 2;
+        case PortProblem::kSetup:
+            return 3;
+        default:
+            return 4;
+    }
+}
+
+std::string PortCause(cmcGTex& gtex, const datPortProblem& problem) {
+    std::string text = gtex.GetLine(kPortCauseKey, PortCauseLine(problem.kind));
+    ReplaceAll(text, "{device}", problem.device);
+    ReplaceAll(text, "{cause}", problem.systemError != 0 ? std::strerror(problem.systemError) : "");
+    return text;
+}
+
 }  // namespace
 
 std::string ComposeCloneError(cmcGTex& gtex, CloneResult code, int32_t port,
-                              const datPortProblem& problem) {
+                              const datPortProblem& problem, bool partlyWritten) {
     if (code == CloneResult::kOk) return "";
     const int32_t number = static_cast<int32_t>(code);
     std::string text = gtex.GetLine(kHeadKey, number);
@@ -95,7 +119,11 @@ std::string ComposeCloneError(cmcGTex& gtex, CloneResult code, int32_t port,
     if (code == CloneResult::kPortOpen && problem.kind == PortProblem::kPermission &&
         !problem.group.empty() && !problem.user.empty()) {
         text += "\n\n" + PermissionHint(gtex, problem);
+    } else if (code == CloneResult::kPortOpen && problem.kind != PortProblem::kNone &&
+               !problem.device.empty()) {
+        text += "\n" + PortCause(gtex, problem);
     }
+    if (partlyWritten) text += "\n\n" + GetMultiLineText(gtex, kPartlyWrittenKey);
     const std::vector<int32_t>& hints = HintLines(code);
     for (size_t i = 0; i < hints.size(); ++i) {
         text += (i == 0 ? "\n\n" : "\n") + gtex.GetLine(kHintKey, hints[i]);

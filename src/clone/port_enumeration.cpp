@@ -1,14 +1,13 @@
 #include "clone/port_enumeration.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdint>
-#include <cstdlib>
 #include <set>
 #include <string_view>
 
 #include "platform/port_names.h"
+#include "platform/serial_line.h"
 #include "platform/string_format.h"
+#include "platform/whole_number.h"
 
 namespace {
 
@@ -71,12 +70,22 @@ void ListNumbers(const cmcPortInfoSource& source, std::vector<std::string>& list
 }  // namespace
 
 int32_t ParsePortNumber(const std::string& text) {
-    const char* start = text.compare(0, 3, "COM") == 0 ? text.c_str() + 3 : text.c_str();
-    // A number too long for a port gives none, rather than wrapping round to a small one.
-    errno = 0;
-    const long number = std::strtol(start, nullptr, 10);
-    if (errno == ERANGE || number < INT32_MIN || number > INT32_MAX) return 0;
-    return static_cast<int32_t>(number);
+    std::string_view rest = text;
+    if (rest.substr(0, 3) == "COM") rest.remove_prefix(3);
+    const size_t first = rest.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return 0;
+    rest.remove_prefix(first);
+    // Only the digits count; a number too large for any port is none, never a wrapped one.
+    const size_t digits = std::min(rest.find_first_not_of("0123456789"), rest.size());
+    return ParseWholeNumber<int32_t>(rest.substr(0, digits)).value_or(0);
+}
+
+std::optional<int32_t> ParsePortOperand(const std::string& text) {
+    std::string_view number = text;
+    if (number.substr(0, 3) == "COM") number.remove_prefix(3);
+    const std::optional<int32_t> port = ParseWholeNumber<int32_t>(number);
+    if (!port || *port < kFirstPort || *port > kLastPort) return std::nullopt;
+    return port;
 }
 
 int32_t PortNumberOf(const datPortInfo& port) {
@@ -97,7 +106,7 @@ void ListPortDescriptions(const cmcPortInfoSource& source, const std::vector<std
                           std::vector<std::string>& list) {
     std::set<int32_t> wanted;
     for (const std::string& number : numbers)
-        wanted.insert(static_cast<int32_t>(std::atol(number.c_str())));
+        wanted.insert(ParsePortNumber(number));
     std::vector<NamedPort> ports = AllPorts(source);
     std::stable_sort(ports.begin(), ports.end(),
                      [](const NamedPort& a, const NamedPort& b) { return a.number < b.number; });

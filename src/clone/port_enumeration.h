@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ int32_t PortNumberOf(const datPortInfo& port);
 // "COM3", "3" and "3: USB Serial Port (COM3)" all give 3: the number after a leading "COM",
 // else the text's leading number (0 when there is none).
 int32_t ParsePortNumber(const std::string& text);
+// A port number given by a user or a script: "N" or "COMN" with nothing around it, 1-256.
+std::optional<int32_t> ParsePortOperand(const std::string& text);
 
 // The numbers of the ports, as decimal texts. The system reports one list, so both give the
 // same numbers: the registry list feeds the editable list of numbers, the device list the

@@ -1,15 +1,14 @@
 #include "model/clone_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <limits>
-#include <memory>
+#include <string_view>
 
 #include "model/eeprom.h"
 #include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 #include "platform/string_format.h"
 
 namespace {
@@ -21,43 +20,28 @@ constexpr size_t kMinDataLine = 8;    // one byte: address, count, two digits
 constexpr size_t kMaxDataLine = 516;  // 255 bytes
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-// Reads a file in pieces as described above, folding CR LF into LF so that files written on any
-// platform read the same.
+// Reads a file's text in pieces as described above, folding CR LF into LF so that files written
+// on any platform read the same.
 class LineReader {
 public:
-    explicit LineReader(std::FILE* file) : m_file(file) {}
+    explicit LineReader(std::string_view text) : m_text(text) {}
 
-    // False at the end of the file when nothing was read.
+    // False at the end of the text when nothing was read.
     bool ReadPiece(std::string& piece) {
         piece.clear();
-        while (piece.size() < kLineBufferSize - 1) {
-            int c = Next();
-            if (c == EOF) break;
-            if (c == '\r' && Peek() == '\n') c = Next();
-            piece.push_back(static_cast<char>(c));
+        while (piece.size() < kLineBufferSize - 1 && m_position < m_text.size()) {
+            char c = m_text[m_position++];
+            if (c == '\r' && m_position < m_text.size() && m_text[m_position] == '\n')
+                c = m_text[m_position++];
+            piece.push_back(c);
             if (c == '\n') break;
         }
         return !piece.empty();
     }
 
-    bool Failed() const { return m_failed; }
-
 private:
-    bool Fill() {
-        if (m_position < m_length) return true;
-        m_length = std::fread(m_buffer, 1, sizeof m_buffer, m_file);
-        m_position = 0;
-        if (m_length == 0 && std::ferror(m_file)) m_failed = true;
-        return m_length > 0;
-    }
-    int Peek() { return Fill() ? static_cast<unsigned char>(m_buffer[m_position]) : EOF; }
-    int Next() { return Fill() ? static_cast<unsigned char>(m_buffer[m_position++]) : EOF; }
-
-    std::FILE* m_file;
-    char m_buffer[65536];
+    std::string_view m_text;
     size_t m_position = 0;
-    size_t m_length = 0;
-    bool m_failed = false;
 };
 
 int HexValue(char c) {
@@ -99,16 +83,6 @@ void AppendHexByte(std::string& text, uint8_t value) {
 void SetBit(std::vector<uint8_t>& bitmap, int32_t address) {
     bitmap[static_cast<size_t>(address) / 8] |= static_cast<uint8_t>(1u << (address % 8));
 }
-
-bool IsFolder(const std::string& path) {
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-// Closes the file on every path out of Load.
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 }  // namespace
 
@@ -154,8 +128,9 @@ std::string cmcClnFile::ComposeText(const AddressRange* ranges) const {
 }
 
 CloneFileResult cmcClnFile::Save(const std::string& path, const AddressRange* ranges) {
+    m_fault = {};
     if (!m_image) return Report(CloneFileResult::kFileOpen);
-    switch (WriteFileAtomically(path, ComposeText(ranges))) {
+    switch (WriteFileAtomically(path, ComposeText(ranges), &m_fault)) {
         case AtomicWriteResult::kOk:
             return Report(CloneFileResult::kOk);
         case AtomicWriteResult::kCannotCreate:
@@ -167,32 +142,34 @@ CloneFileResult cmcClnFile::Save(const std::string& path, const AddressRange* ra
 }
 
 CloneFileResult cmcClnFile::Load(const std::string& path, const AddressRange* ranges) {
+    m_fault = {};
     if (!m_image) return Report(CloneFileResult::kFileOpen);
     cmcEeprom before;
     before.Assign(*m_image);
     std::fill(m_loaded.begin(), m_loaded.end(), 0);
     m_mapRevision = -1;
 
+    std::string text;
     CloneFileResult result = CloneFileResult::kFileOpen;
-    if (!IsFolder(path)) {
-        std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-        if (file) {
-            result = ReadLines(file.get());
+    switch (ReadRegularFile(path, kMaxReadFileSize, text, m_fault)) {
+        case FileReadResult::kOk:
+            result = ReadLines(text);
             if (result == CloneFileResult::kOk && ranges) result = CheckCoverage(ranges);
-        }
+            break;
+        case FileReadResult::kCannotOpen:
+            break;
+        case FileReadResult::kReadFailed:
+            result = CloneFileResult::kFileAccess;
+            break;
     }
     if (result != CloneFileResult::kOk) m_image->Assign(before);
     return Report(result);
 }
 
-CloneFileResult cmcClnFile::ReadLines(std::FILE* file) {
-    LineReader reader(file);
+CloneFileResult cmcClnFile::ReadLines(std::string_view text) {
+    LineReader reader(text);
     std::string line;
-    const auto format_or_access = [&reader] {
-        return reader.Failed() ? CloneFileResult::kFileAccess : CloneFileResult::kFormat;
-    };
-
-    if (!reader.ReadPiece(line)) return format_or_access();
+    if (!reader.ReadPiece(line)) return CloneFileResult::kFormat;
     if (line.size() != 9 || line[8] != '\n' ||
         !std::all_of(line.begin(), line.begin() + 8,
                      [](char c) { return std::isdigit(static_cast<unsigned char>(c)); })) {
@@ -203,7 +180,13 @@ CloneFileResult cmcClnFile::ReadLines(std::FILE* file) {
     if (HexNumber(line.data() + 4, 4) != m_subCode) return CloneFileResult::kExtra;
 
     bool revisionChecked = false;
+    bool continued = false;  // the piece goes on a line too long for the buffer
     while (reader.ReadPiece(line)) {
+        // Before the first record the revision is not judged yet: a damaged line there is a
+        // damaged line, not a memory layout this program does not know.
+        const bool damaged = continued || line == "\n";
+        continued = line.back() != '\n';
+        if (damaged) return CloneFileResult::kFormat;
         if (line[0] == '#') {
             // The number follows "#MapRev=", eight characters into the line.
             if (line.find("MapRev=") != std::string::npos) m_mapRevision = ParseDecimal(line, 8);
@@ -219,7 +202,7 @@ CloneFileResult cmcClnFile::ReadLines(std::FILE* file) {
         const CloneFileResult result = ParseDataLine(line.data(), line.size() - 1);
         if (result != CloneFileResult::kOk) return result;
     }
-    return reader.Failed() ? CloneFileResult::kFileAccess : CloneFileResult::kOk;
+    return CloneFileResult::kOk;
 }
 
 CloneFileResult cmcClnFile::ParseDataLine(const char* line, size_t length) {

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/address_range.h"
 #include "model/clone_file_result.h"
+#include "platform/file_fault.h"
 
 class cmcEeprom;
 
@@ -39,10 +40,13 @@ public:
     CloneFileResult Save(const std::string& path, const AddressRange* ranges);
     CloneFileResult Load(const std::string& path, const AddressRange* ranges);
     CloneFileResult CheckCoverage(const AddressRange* ranges);
+    // Why the last Save or Load could not open, read or replace its file; none after success and
+    // after the failures of the file's content.
+    const datFileFault& LastFault() const { return m_fault; }
 
 private:
     std::string ComposeText(const AddressRange* ranges) const;
-    CloneFileResult ReadLines(std::FILE* file);
+    CloneFileResult ReadLines(std::string_view text);
     CloneFileResult ParseDataLine(const char* line, size_t length);
     CloneFileResult Report(CloneFileResult result) const;
     bool IsRangeUsable(const AddressRange& range) const;
@@ -54,6 +58,7 @@ private:
     int32_t m_mapRevision = -1;
     MapRevisionCheck m_mapRevisionCheck;
     Reporter m_reporter;
+    datFileFault m_fault;
     // One bit per image address, least significant bit first.
     std::vector<uint8_t> m_required;
     std::vector<uint8_t> m_loaded;

@@ -14,6 +14,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/string_format.h"
+#include "platform/whole_number.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ Registration ReadRegistration(const std::string& link) {
     Registration registration;
     std::ifstream file(link + ".txt");
     std::string line;
-    if (std::getline(file, line)) registration.pid = std::strtol(line.c_str(), nullptr, 10);
+    if (std::getline(file, line)) registration.pid = ParseWholeNumber<long>(line).value_or(0);
     std::getline(file, registration.description);
     return registration;
 }

@@ -2,6 +2,8 @@
 // before any port is opened. The commands against a radio are in tests/radio_sim.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,9 @@ std::vector<std::string> MessageOverlay(bool withPermissionHint) {
         lines.insert(lines.end(),
                      {"#GI_Mess_CloneErr_Permission", "{user} joins {group}", "for {device}", "#"});
     }
+    lines.insert(lines.end(), {"#GI_Mess_CloneErr_PortCause", "none {device}", "busy {device}",
+                               "tty {device}", "setup {device} {cause}", "other {device} {cause}",
+                               "#", "#GI_Mess_CloneErr_PartlyWritten", "partly", "again", "#"});
     lines.push_back("#End_Of_Ovl");
     return lines;
 }
@@ -94,10 +99,53 @@ TEST(CloneErrorMessage, APortRefusedToTheUserSaysHowToGetIt) {
     const std::string text = ComposeCloneError(gtex, CloneResult::kPortOpen, 3, problem);
     EXPECT_NE(text.find("sudo usermod -aG dialout skipper"), std::string::npos) << text;
     EXPECT_NE(text.find("/dev/ttyUSB0"), std::string::npos) << text;
-    // Other reasons add nothing.
-    problem.kind = PortProblem::kBusy;
-    EXPECT_EQ(ComposeCloneError(gtex, CloneResult::kPortOpen, 3, problem),
+}
+
+TEST(CloneErrorMessage, APortThatCannotBeOpenedNamesItsDeviceAndTheCause) {
+    const std::vector<std::string> lines = MessageOverlay(true);
+    cmcGTex gtex;
+    ASSERT_TRUE(gtex.SetSourceLines(lines));
+    struct Case {
+        PortProblem kind;
+        int error;
+        std::string line;
+    };
+    const Case cases[] = {
+        {PortProblem::kNoDevice, ENOENT, "none /dev/ttyUSB0"},
+        {PortProblem::kBusy, EBUSY, "busy /dev/ttyUSB0"},
+        {PortProblem::kNotSerial, ENOTTY, "tty /dev/ttyUSB0"},
+        {PortProblem::kSetup, EINVAL, "setup /dev/ttyUSB0 " + std::string(std::strerror(EINVAL))},
+        {PortProblem::kOther, EIO, "other /dev/ttyUSB0 " + std::string(std::strerror(EIO))},
+        // Without the user and group to name, a refused port tells the system's words.
+        {PortProblem::kPermission, EACCES,
+         "other /dev/ttyUSB0 " + std::string(std::strerror(EACCES))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        datPortProblem problem;
+        problem.kind = c.kind;
+        problem.device = "/dev/ttyUSB0";
+        problem.systemError = c.error;
+        // The head line stays the one the radio's users know, the device follows it.
+        EXPECT_EQ(ComposeCloneError(gtex, CloneResult::kPortOpen, 3, problem),
+                  "Port COM3 cannot be opened (100%).\n" + c.line + "\n\n" + Hints({0, 1, 2, 3}));
+    }
+    // A port number without a device adds nothing.
+    datPortProblem unmapped;
+    unmapped.kind = PortProblem::kNoDevice;
+    EXPECT_EQ(ComposeCloneError(gtex, CloneResult::kPortOpen, 3, unmapped),
               "Port COM3 cannot be opened (100%).\n\n" + Hints({0, 1, 2, 3}));
+}
+
+TEST(CloneErrorMessage, AWriteThatFailedPartWaySaysHowToRestoreTheRadio) {
+    const std::vector<std::string> lines = MessageOverlay(false);
+    cmcGTex gtex;
+    ASSERT_TRUE(gtex.SetSourceLines(lines));
+    const datPortProblem none;
+    EXPECT_EQ(ComposeCloneError(gtex, CloneResult::kTimeOut, 3, none, true),
+              "head 5\n\npartly\nagain\n\n" + Hints({0, 1, 2, 3}));
+    EXPECT_EQ(ComposeCloneError(gtex, CloneResult::kTimeOut, 3, none, false),
+              "head 5\n\n" + Hints({0, 1, 2, 3}));
 }
 
 TEST(CloneProgress, SegmentsFillAsDataArrives) {

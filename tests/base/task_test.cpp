@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "support/manual_scheduler.h"
@@ -122,6 +124,56 @@ TEST_F(TaskTest, DisposingARunningTaskDetachesIt) {
     m_scheduler.Advance(50);
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(m_scheduler.NextDue(), std::nullopt);
+}
+
+// Counts the timers it made that are gone: a task is gone with its timer.
+class CountingTimerService : public cmcTimerService {
+public:
+    explicit CountingTimerService(int& destroyed) : m_destroyed(destroyed) {}
+    std::unique_ptr<cmcTimer> CreateTimer(std::function<void()>) override {
+        return std::make_unique<Timer>(m_destroyed);
+    }
+
+private:
+    class Timer : public cmcTimer {
+    public:
+        explicit Timer(int& destroyed) : m_destroyed(destroyed) {}
+        ~Timer() override { ++m_destroyed; }
+        void Start(int32_t) override { m_active = true; }
+        void Stop() override { m_active = false; }
+        bool IsActive() const override { return m_active; }
+
+    private:
+        int& m_destroyed;
+        bool m_active = false;
+    };
+    int& m_destroyed;
+};
+
+TEST(TaskTeardown, AServiceThatGoesFirstDeletesTheTasksWaitingForTheirTick) {
+    int destroyed = 0;
+    {
+        CountingTimerService timers(destroyed);
+        cmcTaskPtr running = cmcTask::Create(timers);
+        running->SetInterval(10);
+        cmcTaskPtr idle = cmcTask::Create(timers);
+        running.reset();  // waits for a tick that never comes
+        idle.reset();     // deleted at once
+        EXPECT_EQ(destroyed, 1);
+    }
+    EXPECT_EQ(destroyed, 2);
+}
+
+TEST_F(TaskTest, ATaskThatDeletedItselfOnItsTickIsNotDeletedAgainByTheService) {
+    // A second delete shows under the address sanitizer.
+    {
+        ManualScheduler scheduler;
+        cmcTaskPtr task = cmcTask::Create(scheduler);
+        task->SetInterval(5);
+        task.reset();
+        scheduler.Advance(5);
+        EXPECT_EQ(scheduler.NextDue(), std::nullopt);
+    }
 }
 
 TEST_F(TaskTest, TimersDueAtTheSameTimeFireInTheOrderTheyWereStarted) {

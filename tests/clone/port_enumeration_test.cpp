@@ -38,6 +38,26 @@ TEST(PortEnumeration, ParsePortNumberTakesTheNumberAfterCOMOrTheLeadingNumber) {
         EXPECT_EQ(ParsePortNumber(text), number) << text;
 }
 
+TEST(PortEnumeration, PortOperandIsAWholeNumberOfAPort) {
+    const std::pair<const char*, std::optional<int32_t>> cases[] = {
+        {"9", 9},
+        {"COM9", 9},
+        {"256", 256},
+        {"1", 1},
+        {"0", std::nullopt},
+        {"257", std::nullopt},
+        {"4294967305", std::nullopt},
+        {"9abc", std::nullopt},
+        {" 9", std::nullopt},
+        {"1e3", std::nullopt},
+        {"", std::nullopt},
+        {"COM", std::nullopt},
+        {"-3", std::nullopt},
+    };
+    for (const auto& [text, port] : cases)
+        EXPECT_EQ(ParsePortOperand(text), port) << "'" << text << "'";
+}
+
 TEST(PortEnumeration, WindowsNamesSortByNumber) {
     FakePortSource source;
     source.ports = {{"COM1", "Communications Port", "", "\\\\.\\COM1"},

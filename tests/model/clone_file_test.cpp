@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -85,6 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LoadCase{"header_only.ktv", false, CloneFileResult::kOk},
                     LoadCase{"header_only.ktv", true, CloneFileResult::kCoverage},
                     LoadCase{"blank_line_in_data.ktv", false, CloneFileResult::kFormat},
+                    LoadCase{"blank_line_before_map_revision.ktv", false, CloneFileResult::kFormat},
+                    LoadCase{"long_comment_line.ktv", false, CloneFileResult::kFormat},
                     LoadCase{"last_line_without_newline.ktv", false, CloneFileResult::kFormat},
                     LoadCase{"byte_beyond_file_range.ktv", false, CloneFileResult::kOk},
                     LoadCase{"byte_beyond_file_range.ktv", true, CloneFileResult::kData},
@@ -207,16 +210,18 @@ TEST(CloneFile, AFailedSaveKeepsTheOldFileAndLeavesNoTemporary) {
     std::vector<CloneFileResult> reported;
     saver.file.SetReporter([&](CloneFileResult result) { reported.push_back(result); });
 
-    // A folder in the way of the target: the new file cannot replace it.
+    // A folder in the way of the target: it is never replaced.
     std::filesystem::create_directory(folder / "taken.ktv");
     WriteText(folder / "taken.ktv" / "inside", "old");
     EXPECT_EQ(saver.file.Save((folder / "taken.ktv").string(), kCloneFileRanges),
-              CloneFileResult::kFileAccess);
+              CloneFileResult::kFileOpen);
+    EXPECT_EQ(saver.file.LastFault().kind, datFileFault::Kind::kNotRegular);
     EXPECT_EQ(ReadText(folder / "taken.ktv" / "inside"), "old");
 
     EXPECT_EQ(saver.file.Save((folder / "missing" / "x.ktv").string(), kCloneFileRanges),
               CloneFileResult::kFileOpen);
-    EXPECT_EQ(reported, (std::vector<CloneFileResult>{CloneFileResult::kFileAccess,
+    EXPECT_EQ(saver.file.LastFault().error, ENOENT);
+    EXPECT_EQ(reported, (std::vector<CloneFileResult>{CloneFileResult::kFileOpen,
                                                       CloneFileResult::kFileOpen}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
         << "only the folder that was in the way remains";

@@ -48,10 +48,12 @@ std::vector<std::string> RunEnvironment(const std::filesystem::path& folder) {
 }
 
 // Runs the program with the given standard error: a file in the streams folder (terminal < 0),
-// or that terminal's descriptor. With signal, that signal is sent after signalAfterMs.
+// or that terminal's descriptor. Standard output goes to a file in the streams folder, or to
+// output when given (closed when output is empty). With signal, that signal is sent after
+// signalAfterMs.
 datCliRun Spawn(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
-                const std::string& input, int terminal, int signal = 0,
-                unsigned signalAfterMs = 0) {
+                const std::string& input, int terminal, const std::string* output = nullptr,
+                int signal = 0, unsigned signalAfterMs = 0) {
     const std::filesystem::path streams = folder / ".cli-streams";
     std::filesystem::create_directories(streams);
     const std::string in = (streams / "in").string();
@@ -68,7 +70,14 @@ datCliRun Spawn(const std::vector<std::string>& arguments, const std::filesystem
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (output == nullptr) {
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+    } else if (output->empty()) {
+        posix_spawn_file_actions_addclose(&actions, 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, output->c_str(), O_WRONLY, 0);
+    }
     if (terminal < 0) {
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
@@ -96,7 +105,7 @@ datCliRun Spawn(const std::vector<std::string>& arguments, const std::filesystem
         if (waited == pid && WIFEXITED(status)) run.status = WEXITSTATUS(status);
     }
     posix_spawn_file_actions_destroy(&actions);
-    run.out = ReadFile(out);
+    if (output == nullptr) run.out = ReadFile(out);
     if (terminal < 0) run.err = ReadFile(err);
     return run;
 }
@@ -106,6 +115,11 @@ datCliRun Spawn(const std::vector<std::string>& arguments, const std::filesystem
 datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
                  const std::string& input) {
     return Spawn(arguments, folder, input, -1);
+}
+
+datCliRun RunCliInto(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+                     const std::string& output) {
+    return Spawn(arguments, folder, "", -1, &output);
 }
 
 datCliRun RunCliOnTerminal(const std::vector<std::string>& arguments,
@@ -126,5 +140,5 @@ datCliRun RunCliOnTerminal(const std::vector<std::string>& arguments,
 
 datCliRun RunCliSignalled(const std::vector<std::string>& arguments,
                           const std::filesystem::path& folder, int signal, unsigned afterMs) {
-    return Spawn(arguments, folder, "", -1, signal, afterMs);
+    return Spawn(arguments, folder, "", -1, nullptr, signal, afterMs);
 }

@@ -16,6 +16,11 @@ struct datCliRun {
 datCliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
                  const std::string& input = "");
 
+// The same with standard output written to output (a device such as /dev/full), or closed when
+// output is empty.
+datCliRun RunCliInto(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
+                     const std::string& output);
+
 // The same with standard error on a pseudo-terminal, as when a user runs the program in a
 // terminal; err then holds what the terminal received.
 datCliRun RunCliOnTerminal(const std::vector<std::string>& arguments,

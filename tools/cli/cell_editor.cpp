@@ -1,7 +1,8 @@
 #include "cell_editor.h"
 
 #include <cctype>
-#include <charconv>
+#include <optional>
+#include <string_view>
 
 #include "cli_engine_host.h"
 #include "dialogs/entry_check.h"
@@ -10,19 +11,15 @@
 #include "model/choice_list.h"
 #include "overlay/cell_obj.h"
 #include "overlay/cell_registry.h"
+#include "platform/whole_number.h"
 #include "sheets/sheet_listing.h"
 
 namespace {
 
 constexpr int32_t kOpenEditor = 2;  // the engine's answer: open the in-place editor
 
-// The value of a "#n" text, or of the entry whose text is text.
+// The value of the entry whose text is text.
 bool FindChoice(const cmcChoiceList& list, const std::string& text, int32_t& value) {
-    if (text.size() > 1 && text[0] == '#') {
-        const char* end = text.data() + text.size();
-        const auto [last, error] = std::from_chars(text.data() + 1, end, value);
-        return error == std::errc() && last == end;
-    }
     for (const int32_t candidate : list.ScreenOrder()) {
         if (*list.Text(candidate) == text) {
             value = candidate;
@@ -90,6 +87,17 @@ clsCellEdit EditCell(cuiSheetListing& listing, int32_t col, int32_t row, const s
         return clsCellEdit::kApplied;
     }
     const cmcChoiceList& list = host.ChoiceLists().List(window->sheetKey, window->label);
+    if (text.size() > 0 && text[0] == '#') {
+        const std::optional<int32_t> raw =
+            ParseWholeNumber<int32_t>(std::string_view(text).substr(1));
+        if (!raw) return clsCellEdit::kMalformedValue;
+        if (!list.Holds(*raw)) {
+            problem = "the choices are " + ChoiceTexts(list);
+            return clsCellEdit::kRefused;
+        }
+        Commit(*window, BoundCell(window->label, *raw), "");
+        return clsCellEdit::kChosenByValue;
+    }
     int32_t value = 0;
     if (!FindChoice(list, text, value)) {
         problem = "the choices are " + ChoiceTexts(list);

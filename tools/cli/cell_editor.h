@@ -7,10 +7,12 @@ class cuiCliEngineHost;
 class cuiSheetListing;
 
 enum class clsCellEdit {
-    kApplied,       // the engine took the text (it may have clamped or changed it)
-    kNotEditable,   // the cell opens no editor, list or dialog: the user cannot change it
-    kRefused,       // the entry dialog would not send the text
-    kUnknownChoice  // a choice cell whose list has no entry with the text
+    kApplied,        // the engine took the text (it may have clamped or changed it)
+    kChosenByValue,  // a choice cell took the raw value of a "#n" text
+    kNotEditable,    // the cell opens no editor, list or dialog: the user cannot change it
+    kRefused,        // the entry dialog would not send the text, or the list has no value n
+    kUnknownChoice,  // a choice cell whose list has no entry with the text
+    kMalformedValue  // a choice cell given "#" and no whole number that fits 32 bits
 };
 
 // The entry dialog takes letters in upper case and sends its text with every blank turned into

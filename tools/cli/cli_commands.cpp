@@ -89,8 +89,8 @@ constexpr clsCliCommand kCommands[] = {
      "backup.\n" KTV_CANCEL_HELP "\n"
      "Options:\n" KTV_LINE_OPTIONS_HELP KTV_BACKUP_HELP "\n"
      "Exit status: 0, " KTV_CLONE_EXIT_HELP ", 21 when OUT exists and\n"
-     "was not to be replaced, 73 when the image was read but OUT could not be written, 130\n"
-     "when interrupted.\n",
+     "was not to be replaced, 73 when OUT cannot be written (checked before the radio is\n"
+     "read, and again when the image has come), 130 when interrupted.\n",
      kReadOptions, 1, 1, RunRead},
     {"write", "IN", "write a clone file into the radio",
      "\n"

@@ -30,5 +30,6 @@ int cuiCliProgram::OpenQuietly(const std::string& path, std::string& text) {
         return static_cast<int>(CloneFileResult::kFileOpen);
     }
     text = GTex().GetFirstLine(kCloneFileResultKeys[static_cast<size_t>(code)]);
+    if (!Main().LastFileCause().empty()) text += " " + Main().LastFileCause();
     return static_cast<int>(code);
 }

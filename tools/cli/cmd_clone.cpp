@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "app/backups.h"
+#include "app/file_fault_text.h"
 #include "app/warning_check.h"
 #include "cli_commands.h"
 #include "cli_program.h"
@@ -12,6 +13,7 @@
 #include "interrupt_guard.h"
 #include "model/cell_request.h"
 #include "overlay/gtex.h"
+#include "platform/atomic_file.h"
 #include "platform/backup_place.h"
 #include "platform/serial_line.h"
 #include "sheets/radio_sheet.h"
@@ -37,11 +39,12 @@ std::optional<datCliSetup> LineSetup(const clsCliCommand& command,
     setup.review = arguments.Has("review");
     setup.verify = !arguments.Has("no-verify");
     if (arguments.Has("port")) {
-        setup.port = ParsePortNumber(arguments.Value("port"));
-        if (setup.port < kFirstPort || setup.port > kLastPort) {
+        const std::optional<int32_t> port = ParsePortOperand(arguments.Value("port"));
+        if (!port) {
             status = UsageError(&command, "--port takes a port number from 1 to 256");
             return std::nullopt;
         }
+        setup.port = *port;
     } else if (setup.device.empty()) {
         status = UsageError(&command, "name the radio's line with --port N or --device PATH");
         return std::nullopt;
@@ -104,6 +107,13 @@ int RunRead(const clsCliCommand& command, const datParsedArguments& arguments) {
     const std::optional<datCliSetup> setup = LineSetup(command, arguments, status);
     if (!setup) return status;
     const std::string& out = arguments.operands[0];
+    // A minute of reading is wasted if its image cannot be kept.
+    datFileFault fault;
+    if (CheckReplaceable(out, &fault) != AtomicWriteResult::kOk) {
+        cuiCliProgram program(*setup);
+        ReportError(command, FileFaultText(program.GTex(), out, fault));
+        return clsExitStatus::kCannotSave;
+    }
     cuiCliProgram program(*setup);
     if (std::filesystem::exists(out) &&
         program.Host().ShowMessage(kProgramName, "'" + out + "' exists. Replace it?",

@@ -1,9 +1,8 @@
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/file_fault_text.h"
 #include "cell_editor.h"
 #include "cli_commands.h"
 #include "cli_engine_host.h"
@@ -11,6 +10,7 @@
 #include "exit_status.h"
 #include "overlay/cell_registry.h"
 #include "page_cells.h"
+#include "platform/regular_file.h"
 #include "sheet_text_format.h"
 #include "terminal_text.h"
 
@@ -32,16 +32,16 @@ int RunImport(const clsCliCommand& command, const datParsedArguments& arguments)
     const std::string& path = arguments.operands[0];
     const std::string& csvPath = arguments.operands[1];
     const std::string out = arguments.Has("output") ? arguments.Value("output") : path;
-    std::ifstream csvFile(csvPath, std::ios::binary);
-    if (!csvFile) return UsageError(&command, "cannot read '" + csvPath + "'");
-    std::ostringstream csvText;
-    csvText << csvFile.rdbuf();
+    cuiCliProgram program({});
+    std::string csvText;
+    datFileFault fault;
+    if (ReadRegularFile(csvPath, kMaxReadFileSize, csvText, fault) != FileReadResult::kOk)
+        return UsageError(&command, FileFaultText(program.GTex(), csvPath, fault));
     std::vector<datSheetTexts> sheets;
     std::string error;
-    if (!SheetsFromCsv(csvText.str(), sheets, error))
-        return UsageError(&command, csvPath + ": " + error);
+    if (!SheetsFromCsv(csvText, sheets, error)) return UsageError(&command, csvPath + ": " + error);
+    if (sheets.empty()) return UsageError(&command, csvPath + ": names no page (#SHEET_KEY)");
 
-    cuiCliProgram program({});
     std::string text;
     if (const int code = program.OpenQuietly(path, text); code != 0) {
         ReportError(command, path + ": " + text);

@@ -91,6 +91,11 @@ int RunSet(const clsCliCommand& command, const datParsedArguments& arguments) {
             return UsageError(&command, "no choice '" + Utf8FromLatin1(assignment.text) + "' for " +
                                             assignment.binding + ": " + Utf8FromLatin1(problem));
         }
+        if (edit == clsCellEdit::kMalformedValue) {
+            return UsageError(&command, "'" + Utf8FromLatin1(assignment.text) + "' for " +
+                                            assignment.binding +
+                                            ": '#' takes a whole number of 32 bits");
+        }
         const std::string shown = listing.Text(assignment.place.col, assignment.place.row);
         const std::string edited =
             EditText(listing, assignment.place.col, assignment.place.row, host);
@@ -104,7 +109,8 @@ int RunSet(const clsCliCommand& command, const datParsedArguments& arguments) {
                                      Utf8FromLatin1(shown) + "'");
             status = clsExitStatus::kNotApplied;
         } else if (!ShowsGiven(shown, assignment.text) &&
-                   edited != EntrySendText(assignment.text) && assignment.text.rfind('#', 0) != 0) {
+                   edited != EntrySendText(assignment.text) &&
+                   edit != clsCellEdit::kChosenByValue) {
             const std::string also =
                 edited != shown ? " (edited as '" + Utf8FromLatin1(edited) + "')" : "";
             ReportError(command,

@@ -14,4 +14,5 @@ constexpr int kCannotOpen = 66;        // write: the clone file cannot be opened
 constexpr int kUsage = 64;             // a wrong command line; nothing was done
 constexpr int kProgramFiles = 70;      // the program's overlay or initial files are missing
 constexpr int kCannotSave = 73;        // read: the image came, but the file could not be written
+constexpr int kOutputFailed = 74;      // writing the standard output failed (EX_IOERR)
 }  // namespace clsExitStatus

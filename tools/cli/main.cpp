@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,19 +23,24 @@ void PrintProgramHelp(std::FILE* out) {
                  kProgramName);
     for (const clsCliCommand& command : CliCommands())
         std::fprintf(out, "  %-8s %s\n", command.name, command.summary);
-    std::fprintf(out,
-                 "\n"
-                 "Options:\n"
-                 "  -h, --help  show this help, or with a command that command's help\n"
-                 "\n"
-                 "Usage errors exit with status %d.\n",
-                 clsExitStatus::kUsage);
+    std::fprintf(
+        out,
+        "\n"
+        "Options:\n"
+        "  -h, --help  show this help, or with a command that command's help\n"
+        "\n"
+        "Usage errors exit with status %d, a failed write of the standard output with %d.\n",
+        clsExitStatus::kUsage, clsExitStatus::kOutputFailed);
 }
 
 void PrintCommandHelp(const clsCliCommand& command) {
     std::printf("Usage: %s %s%s %s\n\n%s\n%s", kProgramName, command.name,
                 command.options.empty() ? "" : " [OPTIONS]", command.operands, command.summary,
                 command.details);
+    std::printf(
+        "A wrong command line exits with %d, a failed write of the standard output\n"
+        "(a full disk, a closed pipe) with %d.\n",
+        clsExitStatus::kUsage, clsExitStatus::kOutputFailed);
 }
 
 const clsCliCommand* FindCommand(const std::string& name) {
@@ -77,7 +84,23 @@ void ReportError(const clsCliCommand& command, const std::string& message) {
     std::fprintf(stderr, "%s %s: %s\n", kProgramName, command.name, message.c_str());
 }
 
-int main(int argc, char** argv) {
+// A command's result reached the user only if the standard output took every byte: a full disk
+// or a closed pipe must not pass for success.
+int CheckedOutput(int status) {
+    errno = 0;
+    const bool failed = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    const int error = errno;
+    if (std::fclose(stdout) != 0 || failed) {
+        const int cause = failed ? error : errno;
+        // A failure of an earlier buffered write leaves no error number behind.
+        std::fprintf(stderr, "%s: cannot write the standard output%s%s\n", kProgramName,
+                     cause != 0 ? ": " : "", cause != 0 ? std::strerror(cause) : "");
+        return clsExitStatus::kOutputFailed;
+    }
+    return status;
+}
+
+int RunProgram(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) return UsageError(nullptr, "no command given");
     const std::string& first = arguments.front();
@@ -100,4 +123,8 @@ int main(int argc, char** argv) {
     const clsCliCommand* command = FindCommand(first);
     if (!command) return UsageError(nullptr, "unknown command '" + first + "'");
     return RunCommand(*command, std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+}
+
+int main(int argc, char** argv) {
+    return CheckedOutput(RunProgram(argc, argv));
 }
