@@ -89,7 +89,11 @@ cuiQtMainWindow::cuiQtMainWindow(indProgram& program, cmcHost& host)
     PlaceWindow();
 }
 
-cuiQtMainWindow::~cuiQtMainWindow() = default;
+cuiQtMainWindow::~cuiQtMainWindow() {
+    // The page is the controller's, and its sheet removes its items from the popup menu: it goes
+    // while the popup menu and the panel that shows it are still here.
+    m_main.CloseSheet();
+}
 
 void cuiQtMainWindow::BuildMenu() {
     m_menuSurface = std::make_unique<cuiQtMenuSurface>(

@@ -82,7 +82,9 @@ void DrawCellPaint(QPainter& painter, const clsCellPaint& paint, const clsCellRe
 
     const QFont font = QtCellFont(paint.font);
     painter.setFont(font);
-    painter.setPen(QtColour(paint.textColour));
+    // Paper gets black text: the engine's tints (greyed fixed values in olive) would print faint
+    // or not at all on a black-and-white printer.
+    painter.setPen(printing ? QColor(Qt::black) : QtColour(paint.textColour));
     const int ascent = QFontMetrics(font, painter.device()).ascent();
     for (const clsCellPaint::TextLine& line : paint.lines) {
         if (line.text.empty()) continue;
