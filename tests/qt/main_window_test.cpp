@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,10 +29,13 @@
 #include "app/radio_controller.h"
 #include "base/event_manager.h"
 #include "help/qt/help_contents_window.h"
+#include "help/qt/help_popup.h"
 #include "help/qt/help_windows.h"
 #include "model/eeprom.h"
 #include "overlay/gtex.h"
 #include "platform/qt/qt_text.h"
+#include "sheets/qt/qt_grid.h"
+#include "sheets/qt/sheet_page.h"
 #include "support/fake_instance_lock.h"
 #include "support/memory_settings_store.h"
 #include "support/qt/qt_events.h"
@@ -153,6 +157,25 @@ TEST_F(MainWindowTest, ViewToolbarHidesTheToolbarAndStoresIt) {
 TEST_F(MainWindowTest, HelpContentsOpensTheContentsWindow) {
     ASSERT_EQ(Window().Help().ContentsWindow(), nullptr);
     Action({"&Help", "&Contents"})->trigger();
+    ASSERT_NE(Window().Help().ContentsWindow(), nullptr);
+    EXPECT_TRUE(Window().Help().ContentsWindow()->isVisible());
+}
+
+TEST_F(MainWindowTest, F1OnACellShowsItsHelpAndInTheTreeTheContents) {
+    WaitForPage("GI_Sheet_ComCom");
+    auto* page = static_cast<cuiSheetPage*>(Main().CurrentSheet());
+    Window().activateWindow();
+    QApplication::setActiveWindow(&Window());
+    page->FocusGrid();
+    ASSERT_TRUE(RunEventsUntil([&] { return page->Grid().hasFocus(); }));
+    QTest::keyClick(&page->Grid(), Qt::Key_F1);
+    ASSERT_NE(Window().Help().Popup(), nullptr);
+    EXPECT_TRUE(Window().Help().Popup()->isVisible());
+    EXPECT_EQ(Window().Help().ContentsWindow(), nullptr);
+
+    Window().PageTree()->View().setFocus();
+    ASSERT_TRUE(RunEventsUntil([&] { return Window().PageTree()->View().hasFocus(); }));
+    QTest::keyClick(&Window().PageTree()->View(), Qt::Key_F1);
     ASSERT_NE(Window().Help().ContentsWindow(), nullptr);
     EXPECT_TRUE(Window().Help().ContentsWindow()->isVisible());
 }

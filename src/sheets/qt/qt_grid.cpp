@@ -318,6 +318,19 @@ void cuiQtGrid::BaseMove(int32_t dCol, int32_t dRow) {
     }
 }
 
+bool cuiQtGrid::event(QEvent* event) {
+    // F1 on a cell is the cell's help: the grid takes it before the Help menu's shortcut for the
+    // contents does.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
 void cuiQtGrid::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
         QAbstractScrollArea::keyPressEvent(event);

@@ -113,6 +113,7 @@ public:
     static constexpr int32_t kSizingSlack = 3;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

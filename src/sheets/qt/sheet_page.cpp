@@ -7,11 +7,13 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "overlay/cell_ids.h"
 #include "sheets/grid_geometry.h"
 #include "sheets/qt/cell_painter.h"
 #include "sheets/qt/qt_cell_style.h"
 #include "sheets/qt/qt_grid.h"
 #include "sheets/qt/title_panel.h"
+#include "sheets/sheet_keys.h"
 
 namespace {
 
@@ -96,7 +98,14 @@ void cuiSheetPage::ConnectGrid() {
     on.timedScroll = [sheet](uint8_t directions) { sheet->TimedScroll(directions); };
     on.focusEnter = [sheet] { sheet->FocusEnter(); };
     on.focusLeave = [sheet] { sheet->FocusLeave(); };
-    on.keyDown = [sheet](int32_t key, uint8_t modifiers) { sheet->KeyDown(key, modifiers); };
+    on.keyDown = [sheet](int32_t key, uint8_t modifiers) {
+        // F1 asks for the current cell's help, as the popup menu's help item does.
+        if (key == clsSheetKey::kF1 && modifiers == 0) {
+            sheet->PopupCommand(CL_PMenu_Help);
+            return;
+        }
+        sheet->KeyDown(key, modifiers);
+    };
     on.keyPress = [sheet](char character) { sheet->KeyPress(character); };
     on.mouseDown = [sheet](int32_t x, int32_t y, bool right, uint8_t modifiers) {
         sheet->MouseDown(x, y, right, modifiers);
