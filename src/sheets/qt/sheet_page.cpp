@@ -12,6 +12,7 @@
 #include "sheets/qt/cell_painter.h"
 #include "sheets/qt/qt_cell_style.h"
 #include "sheets/qt/qt_grid.h"
+#include "sheets/qt/sheet_handlers.h"
 #include "sheets/qt/title_panel.h"
 #include "sheets/sheet_keys.h"
 
@@ -83,21 +84,12 @@ cuiSheetPage::~cuiSheetPage() {
 }
 
 void cuiSheetPage::ConnectGrid() {
+    ConnectSheetToGrid(*m_grid, *m_sheet);
     clsGridHandlers& on = m_grid->Handlers();
     iuiSheet* sheet = m_sheet.get();
-    on.selectCell = [sheet](int32_t column, int32_t row, bool& allow) {
-        allow = allow && sheet->CanSelect(column, row);
-    };
     on.drawCell = [this](QPainter& painter, int32_t column, int32_t row, const clsCellRect& rect) {
         DrawCell(painter, column, row, rect);
     };
-    on.colWidthsChanged = [this, sheet] {
-        sheet->ColumnWidthsChanged();
-        m_grid->InvalidateAll();
-    };
-    on.timedScroll = [sheet](uint8_t directions) { sheet->TimedScroll(directions); };
-    on.focusEnter = [sheet] { sheet->FocusEnter(); };
-    on.focusLeave = [sheet] { sheet->FocusLeave(); };
     on.keyDown = [sheet](int32_t key, uint8_t modifiers) {
         // F1 asks for the current cell's help, as the popup menu's help item does.
         if (key == clsSheetKey::kF1 && modifiers == 0) {
@@ -106,19 +98,9 @@ void cuiSheetPage::ConnectGrid() {
         }
         sheet->KeyDown(key, modifiers);
     };
-    on.keyPress = [sheet](char character) { sheet->KeyPress(character); };
-    on.mouseDown = [sheet](int32_t x, int32_t y, bool right, uint8_t modifiers) {
-        sheet->MouseDown(x, y, right, modifiers);
-    };
-    on.mouseMove = [sheet](int32_t x, int32_t y) { sheet->MouseMove(x, y); };
-    on.mouseUp = [sheet](int32_t x, int32_t y, bool right) { sheet->MouseUp(x, y, right); };
-    on.doubleClick = [sheet](int32_t x, int32_t y) { sheet->DoubleClick(x, y); };
     on.contextMenu = [this, sheet](const QPoint& global) {
         if (!sheet->PopupMenuKey().empty() && m_showPopupMenu) m_showPopupMenu(global);
     };
-    on.cellText = [sheet](int32_t column, int32_t row) { return sheet->CellText(column, row); };
-    on.editorKey = [sheet](int32_t key) { sheet->EditorKeyDown(key); };
-    on.editorLeft = [sheet] { sheet->CommitEditor(); };
 }
 
 void cuiSheetPage::DrawCell(QPainter& painter, int32_t column, int32_t row,
